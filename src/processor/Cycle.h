@@ -1,0 +1,32 @@
+#pragma once
+// The loop registers of one instruction cycle, shared by the instruction
+// families. Each instruction ends by setting NextIP and, on failure, the
+// state's ErrorCode.
+
+#include <cstdint>
+
+#include "store/CodeTable.h"
+#include "store/WindowSystem.h"
+#include "store/ZekState.h"
+
+namespace zek {
+
+inline constexpr double ValueLimit = 9.999999999999E99;
+
+struct Cycle {
+    std::int32_t IP = 0;
+    std::int32_t NextIP = -1;
+    std::int32_t IC = 0;
+    std::int32_t PutAddress = 0;  // symbol reported as written, for the range check; 0 none
+    double ValueA = 0;            // operand values before the instruction
+    double ValueB = 0;
+    double ValueC = 0;
+    bool ErrorHandled = false;
+};
+
+// Group 6: dialog, output-text and file instructions (input output pause
+// proof info cls printn prints read write save).
+void ExecuteDialogOrFile(Operation operation, ZekState& state, WindowSystem& windows,
+                         const Instruction& instruction, Cycle& cycle);
+
+}  // namespace zek
