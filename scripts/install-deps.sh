@@ -1,8 +1,17 @@
 #!/bin/sh
 # Installs the Debian packages that building and testing ZEK need, if missing.
 set -e
-packages="cmake make g++ libgtest-dev qt6-base-dev fonts-liberation"
+packages="cmake make g++ libgtest-dev qt6-base-dev fonts-liberation locales"
 [ -n "$ZEK_EXTRA_PACKAGES" ] && packages="$packages $ZEK_EXTRA_PACKAGES"
+
+# The tests check that numbers keep their decimal point under a German locale.
+ensure_german_locale() {
+  if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+    if [ "$(id -u)" -eq 0 ] && command -v localedef >/dev/null; then
+      localedef -i de_DE -f UTF-8 de_DE.UTF-8 || true
+    fi
+  fi
+}
 
 missing=""
 for p in $packages; do
@@ -10,7 +19,10 @@ for p in $packages; do
     missing="$missing $p"
   fi
 done
-[ -z "$missing" ] && exit 0
+if [ -z "$missing" ]; then
+  ensure_german_locale
+  exit 0
+fi
 
 echo "Installing missing packages:$missing"
 if [ "$(id -u)" -ne 0 ]; then
@@ -20,3 +32,4 @@ else
 fi
 $SUDO apt-get update
 DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends $missing
+ensure_german_locale
