@@ -1,0 +1,138 @@
+#include "store/ProgramStore.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace zek {
+namespace {
+
+constexpr double PiLiteral = 3.14159265358979;
+constexpr char OverflowDescription[] = "\xDC" "berlauf";
+
+struct PredefinedRow {
+    const char* name;
+    double value;
+};
+
+// Addresses 2 to 35 in table order; "." and ".." at 0 and 1 come first.
+std::array<PredefinedRow, PredefinedSymbolCount - 2> PredefinedRows(double R, double f, double Cx, double Cy,
+                                                                    double CxTarget, double CyTarget, double kx,
+                                                                    double kxTarget) {
+    return {{
+        {"pi", PiLiteral},
+        {"pi/2", PiLiteral / 2},
+        {"pi/4", PiLiteral / 4},
+        {"e", 2.71828182845906},
+        {"\xAE", R},
+        {"\xAE" "f", f},
+        {"\xB0(", PiLiteral / 180},
+        {"(\xB0", 180 / PiLiteral},
+        {"eps", 1E-99},
+        {"max", 9.999999999999E99},
+        {"r0", 0}, {"r1", 0}, {"r2", 0}, {"r3", 0}, {"r4", 0}, {"r5", 0}, {"r6", 0}, {"r7", 0},
+        {"\xA0", 0},
+        {"x", 0}, {"y", 0}, {"z", 0}, {"x'", 0}, {"y'", 0}, {"z'", 0},
+        {"Rx", kx * R},
+        {"Ry", kx * R},
+        {"Rx'", kxTarget * R},
+        {"Ry'", kxTarget * R},
+        {"Cx", Cx}, {"Cy", Cy}, {"Cx'", CxTarget}, {"Cy'", CyTarget},
+        {"\xA0\xA0", 0},
+    }};
+}
+
+bool StartsANumber(const std::string& name) {
+    const char c = name.front();  // EnterSymbol never sees an empty name here
+    return (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.';
+}
+
+// Blank -> "~", CR LF -> "/"; a lone CR or LF stays.
+void NormaliseName(std::string& name) {
+    std::string result;
+    result.reserve(name.size());
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if (name[i] == '\r' && i + 1 < name.size() && name[i + 1] == '\n') {
+            result += '/';
+            ++i;
+        } else {
+            result += name[i] == ' ' ? '~' : name[i];
+        }
+    }
+    name = std::move(result);
+}
+
+void AppendArrayElements(SymbolTable& symbols, const std::string& name, std::int32_t highestIndex) {
+    std::string element;
+    for (std::int32_t k = 0; k <= highestIndex; ++k) {
+        element.assign(name).append("(").append(std::to_string(k)).append(")");
+        symbols.Append(element, 0, "E");
+    }
+}
+
+}  // namespace
+
+void ResetTables(ZekState& state, double R, double f, double Cx, double Cy, double CxTarget, double CyTarget,
+                 double kx, double kxTarget) {
+    Instruction init;
+    init.mnemonic = "init";
+    init.group = 7;
+    state.Code.assign(1, init);
+
+    state.Symbols.Clear();
+    state.Symbols.Append(".", 0, "P");
+    state.Symbols.Append("..", 0, "P");
+    for (const PredefinedRow& row : PredefinedRows(R, f, Cx, Cy, CxTarget, CyTarget, kx, kxTarget)) {
+        std::string name = row.name;
+        std::int32_t count = 0;
+        const std::int32_t address = EnterSymbol(state, name, count, "P");
+        state.Symbols[address].value = row.value;
+    }
+}
+
+void ResetToBlankTables(ZekState& state) {
+    state.Code.assign(2, Instruction{});
+    state.Symbols.Clear();
+    state.Symbols.Append("", 0, "");
+}
+
+std::int32_t EnterSymbol(ZekState& state, std::string& name, std::int32_t& count, std::string_view type) {
+    if (count < 0) count = 0;
+    if (name.empty()) name = ".";
+    if (name.size() > MaxSymbolNameLength) {
+        state.ErrorCode = 120;
+        return 0;
+    }
+    NormaliseName(name);
+
+    SymbolTable& symbols = state.Symbols;
+    if (const std::int32_t found = symbols.Find(name); found >= 0) {
+        if (count > 1) state.ErrorCode = 118;
+        return found;
+    }
+    const std::int32_t u = symbols.size();
+    if (u > SymbolTable::HighestPermittedAddress) {
+        state.ErrorCode = 119;
+        return 0;
+    }
+
+    double value = 0;
+    if (StartsANumber(name)) {
+        bool overflow = false;
+        value = NumberFromText(name, &overflow);
+        if (overflow) RecordFault(state, OverflowDescription);
+    }
+    symbols.Append(name, value, std::string(type));
+
+    if (type == "A") {
+        if (static_cast<std::int64_t>(u) + count + 1 > SymbolTable::HighestPermittedAddress) {
+            state.ErrorCode = 119;
+            return u;
+        }
+        symbols[u].value = u + 1;
+        AppendArrayElements(symbols, name, count);
+    }
+    return u;
+}
+
+}  // namespace zek
