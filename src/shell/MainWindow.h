@@ -99,11 +99,15 @@ public:
 
     void Timer1_Timer();
 
+    // The window's outer size in twips, as the resize rules count it.
+    QSize FormSizeTwips() const;
+
     // The answer of the last acknowledge question (2 Ja, 1 Debugger, 0 Nein).
     std::uint8_t AckAnswer = 0;
     // Full path of the current source file; empty when none.
     QString CurrentFileName;
-    // The source text as last opened or saved.
+    // The source text as last opened or saved, in the editor's form
+    // (QString, "\n" line breaks), compared with Text4's toPlainText().
     QString SavedSourceText;
 
     // Datei menu
@@ -132,6 +136,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateControls();

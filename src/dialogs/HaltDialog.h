@@ -1,0 +1,49 @@
+#pragma once
+// The debugger window shown at every halt of the Processor and after an
+// assembly with errors: the trace or error list in Text1, the reports, the
+// run-mode buttons, Fortsetzen and Abbruch.
+
+#include <QDialog>
+#include <functional>
+#include <vector>
+
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace zek::ui {
+
+class DialogHost;
+
+class HaltDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit HaltDialog(DialogHost& host, QWidget* parent = nullptr);
+
+    // Puts `text` into Text1 and repaints it at once.
+    void ShowText(const QString& text);
+
+    void Fortsetzen_Click();
+    void Abbruch_Click();
+    void SetRunMode(int mode);  // OhneHalt (0), Fehlerhalt (1), Schrittweise (2)
+    void Hilfe_Click();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QPushButton* AddButton(const char* name, const char* caption, const char* tooltip);
+    void AddViewButton(const char* name, const char* caption, const char* tooltip, std::function<QString()> text);
+    void Form_Load();
+    void Form_Resize();
+    void ShowRunMode();
+
+    DialogHost& host_;
+    QPlainTextEdit* text1_ = nullptr;
+    QLineEdit* testmodus_ = nullptr;
+    // The band below Text1, in reading order.
+    std::vector<QWidget*> band_;
+};
+
+}  // namespace zek::ui
