@@ -62,14 +62,6 @@ void NormaliseName(std::string& name) {
     name = std::move(result);
 }
 
-void AppendArrayElements(SymbolTable& symbols, const std::string& name, std::int32_t highestIndex) {
-    std::string element;
-    for (std::int32_t k = 0; k <= highestIndex; ++k) {
-        element.assign(name).append("(").append(std::to_string(k)).append(")");
-        symbols.Append(element, 0, "E");
-    }
-}
-
 }  // namespace
 
 void ResetTables(ZekState& state, double R, double f, double Cx, double Cy, double CxTarget, double CyTarget,
@@ -130,7 +122,7 @@ std::int32_t EnterSymbol(ZekState& state, std::string& name, std::int32_t& count
             return u;
         }
         symbols[u].value = u + 1;
-        AppendArrayElements(symbols, name, count);
+        symbols.AppendElements(name, count);
     }
     return u;
 }

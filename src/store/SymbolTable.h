@@ -1,7 +1,8 @@
 #pragma once
 // The SymbolTable: dense symbol addresses from 0, entries only appended.
-// A name index gives the lowest address that holds a name, which is exactly
-// what a linear first-match search from address 0 would find.
+// Find gives the lowest address that holds a name, which is exactly what a
+// linear first-match search from address 0 would find: a hash index covers
+// the single entries, and each array's elements are found by their index.
 
 #include <cstdint>
 #include <string>
@@ -35,16 +36,40 @@ public:
     // present keeps its lower address in the index (first match wins).
     std::int32_t Append(std::string name, double value, std::string type);
 
+    // Appends the elements arrayName(0) ... arrayName(highestIndex), value 0,
+    // type "E", without a uniqueness check, and returns the address of
+    // arrayName(0). An earlier entry of an element's name is still found first.
+    std::int32_t AppendElements(const std::string& arrayName, std::int32_t highestIndex);
+
     void Clear();
     void Reserve(std::size_t count);
 
 private:
+    // Open addressing over the addresses of the first entry of each name;
+    // the hash is kept with the address so that growing needs no rehashing.
+    struct Slot {
+        std::int32_t address = -1;  // -1: free
+        std::uint32_t hash = 0;
+    };
+    struct ElementRange {
+        std::int32_t first;         // address of name(0)
+        std::int32_t highestIndex;
+    };
     struct NameHash {
         using is_transparent = void;
         std::size_t operator()(std::string_view s) const noexcept { return std::hash<std::string_view>{}(s); }
     };
+
+    static std::uint32_t HashOf(std::string_view name);
+    std::size_t SlotOf(std::string_view name, std::uint32_t hash) const;
+    void GrowIndex(std::size_t nameCount);
+    std::int32_t FindSingle(std::string_view name) const;
+    std::int32_t FindElement(std::string_view name) const;
+
     std::vector<Symbol> entries_;
-    std::unordered_map<std::string, std::int32_t, NameHash, std::equal_to<>> index_;
+    std::vector<Slot> slots_;      // size 0 or a power of two, at most half full
+    std::size_t indexedNames_ = 0;
+    std::unordered_map<std::string, std::vector<ElementRange>, NameHash, std::equal_to<>> arrays_;
 };
 
 }  // namespace zek
