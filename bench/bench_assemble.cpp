@@ -1,0 +1,67 @@
+// Times the Assembler on a generated program of 200,000 lines that uses
+// 200,000 distinct symbols.
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "assembler/Assembler.h"
+
+namespace {
+
+// A window system that shows nothing.
+class SilentWindows : public zek::WindowSystem {
+public:
+    zek::MessageAnswer MessageBox(const std::string&, const std::string&, zek::MessageButtons) override {
+        return zek::MessageAnswer::Cancel;
+    }
+    void SetText1(const std::string&) override {}
+    void SetText2(const std::string&) override {}
+    void ShowHaltDialog(const std::string&, const std::string&) override {}
+    void ZEKDialog(std::int32_t, const std::string&, const std::string&, const std::string&, const std::string&,
+                   double&) override {}
+    void Yield() override {}
+    void CloseTextWindow() override {}
+};
+
+std::string GeneratedProgram(int lineCount) {
+    const char* mnemonics[] = {"mov", "add", "sub", "mul", "cmpgt", "inc", "printn"};
+    std::string source;
+    for (int i = 0; i < lineCount; ++i) {
+        if (i % 100 == 0) {
+            source += "_lab label" + std::to_string(i) + "\r\n";
+            continue;
+        }
+        // Each line introduces one new symbol and uses two older ones.
+        source += std::string(mnemonics[i % 7]) + " value" + std::to_string(i) + " value" +
+                  std::to_string(i / 2) + " 1.5 ; line " + std::to_string(i) + "\r\n";
+    }
+    return source;
+}
+
+}  // namespace
+
+int main() {
+    constexpr int LineCount = 200000;
+    const std::string source = GeneratedProgram(LineCount);
+    zek::ZekState state;
+    SilentWindows windows;
+
+    std::vector<double> milliseconds;
+    for (int run = 0; run < 5; ++run) {
+        const auto start = std::chrono::steady_clock::now();
+        zek::Assemble(state, windows, source);
+        const auto stop = std::chrono::steady_clock::now();
+        milliseconds.push_back(std::chrono::duration<double, std::milli>(stop - start).count());
+    }
+    std::sort(milliseconds.begin(), milliseconds.end());
+    std::printf("Assemble: %d lines (%.1f MB), %d symbols, %zu code lines, ErrorCode %d\n", LineCount,
+                static_cast<double>(source.size()) / 1e6, state.Symbols.size(), state.Code.size(),
+                static_cast<int>(state.ErrorCode));
+    std::printf("Assemble: best %.1f ms, median %.1f ms of %zu runs\n", milliseconds.front(), milliseconds[2],
+                milliseconds.size());
+    return 0;
+}
