@@ -40,6 +40,8 @@ void ReportCancel(ZekState& state, const StatusLine& text2, const QString& title
 
 }  // namespace
 
+void SetFileDialogAnswerer(FileDialogAnswerer answerer) { Answerer() = std::move(answerer); }
+
 QStringList NameFiltersOf(const QString& filter) {
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList nameFilters;
