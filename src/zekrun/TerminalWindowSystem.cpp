@@ -1,0 +1,98 @@
+#include "zekrun/TerminalWindowSystem.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+
+#include "processor/Cycle.h"
+#include "reports/NumberFormat.h"
+#include "store/Encoding1252.h"
+#include "store/ProgramStore.h"
+#include "store/Text1252.h"
+
+namespace zek {
+
+TerminalWindowSystem::TerminalWindowSystem(ZekState& state, std::FILE* in, std::FILE* messages)
+    : state_(state), in_(in), messages_(messages), echoInput_(isatty(fileno(in)) == 0) {}
+
+MessageAnswer TerminalWindowSystem::MessageBox(const std::string& text, const std::string& title,
+                                               MessageButtons buttons) {
+    WriteLine(title + ": " + text);
+    switch (buttons) {
+        case MessageButtons::Ok: return MessageAnswer::Ok;
+        case MessageButtons::YesNo: return MessageAnswer::No;
+        case MessageButtons::OkCancel:
+        case MessageButtons::YesNoCancel: return MessageAnswer::Cancel;
+    }
+    return MessageAnswer::Cancel;
+}
+
+void TerminalWindowSystem::SetText1(const std::string& text) { WriteLine(text); }
+
+// Progress and status messages of the main window are not shown.
+void TerminalWindowSystem::SetText2(const std::string&) {}
+
+// The halt dialog closed at once with "Fortsetzen": RunMode and the signals
+// stay as they are.
+void TerminalWindowSystem::ShowHaltDialog(const std::string&, const std::string& text) {
+    if (haltTextShown_) Write(text);
+}
+
+void TerminalWindowSystem::ZEKDialog(std::int32_t, const std::string&, const std::string& instruction,
+                                     const std::string& message, const std::string& symbolName,
+                                     double& value) {
+    const std::string kind = ToLower1252(instruction);
+    if (kind == "input") {
+        Input(message, symbolName, value);
+    } else if (kind == "output") {
+        if (!message.empty()) WriteLine(message);
+        WriteLine(symbolName + " = " + GeneralNumber(value));
+    } else if (kind == "pause") {
+        WriteLine(message);
+    }
+    state_.ErrorCode = 0;
+}
+
+// One line from the input is the entry field's text, taken when the user
+// presses Enter. The end of the input answers the dialog's "Abbruch" with
+// "Ja": the run ends after this instruction with result 90.
+void TerminalWindowSystem::Input(const std::string& message, const std::string& symbolName, double& value) {
+    if (!message.empty()) WriteLine(message);
+    Write(symbolName + " = ");
+    std::string line;
+    if (!ReadLine(line)) {
+        WriteLine("");
+        WriteLine("Ende der Eingabe: Abbruchsignal gesetzt");
+        state_.AbortSignal = true;
+        state_.ExitSignal = true;
+        return;
+    }
+    if (echoInput_) WriteUtf8(line + "\n");
+    std::string text = Utf8To1252(line);
+    std::replace(text.begin(), text.end(), ',', '.');
+    value = std::clamp(NumberFromText(text), -ValueLimit, ValueLimit);
+}
+
+bool TerminalWindowSystem::ReadLine(std::string& line) {
+    line.clear();
+    int c;
+    bool any = false;
+    while ((c = std::fgetc(in_)) != EOF) {
+        any = true;
+        if (c == '\n') break;
+        line.push_back(static_cast<char>(c));
+    }
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return any;
+}
+
+void TerminalWindowSystem::Write(const std::string& text1252) { WriteUtf8(Utf8From1252(text1252)); }
+
+void TerminalWindowSystem::WriteUtf8(const std::string& utf8) {
+    std::fwrite(utf8.data(), 1, utf8.size(), messages_);
+    std::fflush(messages_);
+}
+
+void TerminalWindowSystem::WriteLine(const std::string& text1252) { Write(text1252 + "\n"); }
+
+}  // namespace zek
