@@ -125,10 +125,13 @@ void Execute(ZekState& state, WindowSystem& windows, std::int64_t maxSteps) {
 
     std::int32_t ip = 0;
     std::int32_t nextIP = -1;
-    std::int64_t count = 0;  // IC, counted in 64 bits so that yielding never stops
-    // The next count at which to yield or to stop at the step bound.
+    // IC is counted in 64 bits, so that yielding never stops, as the count at
+    // the next event (a yield or the step bound) less the instructions still
+    // to go until then: the loop itself only counts down.
     const std::int64_t stepBound = maxSteps > 0 ? maxSteps : std::numeric_limits<std::int64_t>::max();
     std::int64_t nextEvent = std::min<std::int64_t>(YieldInterval, stepBound);
+    std::int64_t untilEvent = nextEvent;
+    auto count = [&] { return nextEvent - untilEvent; };
     std::int32_t runMode = state.RunMode;
     std::uint8_t errorCode = state.ErrorCode;
     bool errorHandled = false;
@@ -138,7 +141,7 @@ void Execute(ZekState& state, WindowSystem& windows, std::int64_t maxSteps) {
     // tables have changed their shape meanwhile, which ends the run.
     auto callOut = [&](std::int32_t givenNextIP, std::int32_t& putAddress, double& a, double& b, double& c,
                        auto&& call) __attribute__((always_inline)) {
-        Cycle cycle{ip, givenNextIP, ShownCounter(count), putAddress, a, b, c, errorHandled};
+        Cycle cycle{ip, givenNextIP, ShownCounter(count()), putAddress, a, b, c, errorHandled};
         state.ErrorCode = errorCode;
         call(cycle);
         errorCode = state.ErrorCode;
@@ -155,7 +158,7 @@ void Execute(ZekState& state, WindowSystem& windows, std::int64_t maxSteps) {
     };
 
     for (;;) {
-        ++count;
+        --untilEvent;
         const Instruction& line = code[ip];
         symbols[0].value = 0;
         state.ExitSignal = false;
@@ -169,7 +172,6 @@ void Execute(ZekState& state, WindowSystem& windows, std::int64_t maxSteps) {
             errorCode = 0;
 
         if (!state.AbortSignal) {
-            const std::int32_t entryNextIP = nextIP;
             nextIP = ip + 1;
             double& x = symbols[line.operand1].value;
             auto store = [&](Outcome result) {
@@ -281,8 +283,8 @@ void Execute(ZekState& state, WindowSystem& windows, std::int64_t maxSteps) {
                 case Operation::Read:
                 case Operation::Write:
                 case Operation::Save:
-                    // NextIP enters as it stands (IP): an input that fails runs again.
-                    tablesIntact = callOut(entryNextIP, putAddress, a, b, c, [&](Cycle& cycle) {
+                    // NextIP enters as the loop left it, at IP: an input that fails runs again.
+                    tablesIntact = callOut(ip, putAddress, a, b, c, [&](Cycle& cycle) {
                         ExecuteGroup6(operation, state, windows, line, cycle);
                     });
                     break;
@@ -303,7 +305,7 @@ void Execute(ZekState& state, WindowSystem& windows, std::int64_t maxSteps) {
                 case Operation::Errcode: tablesIntact = rare(ExecuteErrcode); break;
                 case Operation::Exit:
                     state.ExitSignal = true;
-                    nextIP = entryNextIP;  // equals IP: the trace shows the exit line as next
+                    nextIP = ip;  // left as it was: the trace shows the exit line as next
                     break;
 
                 case Operation::PseudoEnd:
@@ -338,12 +340,14 @@ void Execute(ZekState& state, WindowSystem& windows, std::int64_t maxSteps) {
         }
 
         errorHandled = false;
-        if (count == nextEvent) {
-            if (count % YieldInterval == 0 &&
+        if (untilEvent == 0) {
+            if (nextEvent % YieldInterval == 0 &&
                 !callOut(nextIP, putAddress, a, b, c, [&](Cycle&) { YieldOnce(state, windows); }))
                 return AbandonRun(state);
-            if (count == stepBound) state.AbortSignal = true;  // the step bound acts as the abort signal
-            nextEvent = std::min(count - count % YieldInterval + YieldInterval, stepBound);
+            if (nextEvent == stepBound) state.AbortSignal = true;  // the step bound acts as the abort signal
+            const std::int64_t reached = nextEvent;
+            nextEvent = std::min(reached - reached % YieldInterval + YieldInterval, stepBound);
+            untilEvent = nextEvent - reached;
         }
 
         if (state.AbortSignal) {
