@@ -32,7 +32,7 @@ void ModalScript::Poll() {
     if (pending_) return;
     QWidget* modal = QApplication::activeModalWidget();
     if (steps_.empty()) {
-        if (modal && modal->isVisible()) {
+        if (running_ == 0 && modal && modal->isVisible()) {
             failures << QStringLiteral("unexpected ") + modal->objectName();
             modal->close();
         }
@@ -48,7 +48,9 @@ void ModalScript::Poll() {
         pending_ = true;
         QTimer::singleShot(0, this, [this, action = std::move(step.action), dialog = QPointer<QWidget>(modal)] {
             pending_ = false;
+            ++running_;
             if (dialog) action(dialog);
+            --running_;
         });
         return;
     }

@@ -43,6 +43,7 @@ private:
     int timeoutMs_;
     int waitedMs_ = 0;
     bool pending_ = false;
+    int running_ = 0;  // actions on the stack; their dialog is still open
 };
 
 // Clicks the push button `buttonName` inside `dialog`; records nothing when it is missing.
