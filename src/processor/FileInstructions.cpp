@@ -68,13 +68,14 @@ void ReplaceFile(ZekState& state, const fs::path& path, std::string_view content
     if (!ReplaceFileContent(path, content, failure)) FileFault(state, path, "nicht geschrieben", failure);
 }
 
-// Length of the file after opening it for append, which creates a missing
-// file empty; 0 when the file system refuses either step.
+// Length of the file; a missing file is first created empty (opened for
+// append), an existing one is left untouched, so that a write-protected data
+// file still reads. 0 when the file system refuses either step.
 std::uintmax_t LengthCreatingFile(ZekState& state, const fs::path& path) {
-    errno = 0;
-    if (!std::ofstream(path, std::ios::binary | std::ios::app).is_open())
-        FileFault(state, path, "nicht ge\xF6" "ffnet", StreamFailure());
     std::error_code error;
+    errno = 0;
+    if (!fs::exists(path, error) && !std::ofstream(path, std::ios::binary | std::ios::app).is_open())
+        FileFault(state, path, "nicht ge\xF6" "ffnet", StreamFailure());
     const std::uintmax_t length = fs::file_size(path, error);
     if (!error) return length;
     FileFault(state, path, "ohne L\xE4nge", error.message());

@@ -164,6 +164,16 @@ TEST_F(FileInstructionsTest, ReadBeyondTheTableSets114) {
     EXPECT_EQ(ValueOf(count), 3);
 }
 
+TEST_F(FileInstructionsTest, AWriteProtectedDataFileReads) {
+    const fs::path file = directory / "werte.dat";
+    Put(file, " 6\r\n");
+    fs::permissions(file, fs::perms::owner_read);
+    const std::int32_t base = Array({0});
+    Execute(Operation::Read, base, 0);
+    EXPECT_EQ(state.ErrorCode, 0);
+    EXPECT_EQ(ValueOf(base), 6);
+}
+
 TEST_F(FileInstructionsTest, ReadWithNegativeCountDoesNotTouchTheFileSystem) {
     Execute(Operation::Read, Array({1}), Symbol("-1", -1));
     EXPECT_EQ(state.ErrorCode, 0);
@@ -257,6 +267,17 @@ TEST_F(FileInstructionsTest, AWriteProtectedFileIsNotReplaced) {
 }
 
 #if defined(__unix__)
+TEST_F(FileInstructionsTest, AWriteProtectedDirectoryKeepsTheOldFile) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root ignores permission bits";
+    const fs::path file = directory / "werte.dat";
+    Put(file, " 1\r\n");
+    fs::permissions(directory, fs::perms::owner_read | fs::perms::owner_exec);
+    Execute(Operation::Write, Array({2}), 0);
+    EXPECT_EQ(state.ErrorCode, 100);
+    EXPECT_EQ(Contents(file), " 1\r\n");
+    EXPECT_EQ(DirectoryEntries(), std::vector<std::string>{"werte.dat"});
+}
+
 // A file-size limit makes writing fail even for root, like a full disk.
 TEST_F(FileInstructionsTest, AFailedWriteLeavesTheOldFileIntact) {
     const fs::path file = directory / "werte.dat";
