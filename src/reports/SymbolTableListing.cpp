@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <vector>
 
 #include "reports/NumberFormat.h"
@@ -10,25 +11,19 @@ namespace {
 
 constexpr std::int32_t kBlock = 1000;
 
-// "000000" for an address; the table never exceeds six digits, a larger
-// address simply takes more.
-std::string AddressField(std::int32_t address) {
-    std::string digits = std::to_string(address);
-    return digits.size() >= 6 ? digits : std::string(6 - digits.size(), '0') + digits;
-}
+static_assert(SymbolTable::HighestPermittedAddress <= 999999, "the ADDR column holds six digits");
 
+// One row: ADDR (6, zero-padded) T (1) NAME (24) VALUE (22), each followed
+// by a blank, written in place into a row of blanks.
 std::string SymbolRow(std::int32_t address, const Symbol& symbol) {
-    std::string row;
-    row.reserve(59);
-    row += AddressField(address);
-    row += ' ';
-    row += symbol.type.empty() ? ' ' : symbol.type[0];
-    row += ' ';
-    row += PadRight(symbol.name, 24);
-    row += ' ';
-    row += PadRight(GeneralNumber(symbol.value), 22);
-    row += ' ';
-    row += report::LineEnd;
+    std::string row(57, ' ');
+    row.append(report::LineEnd);
+    for (std::size_t digit = 6; digit-- > 0; address /= 10) row[digit] = static_cast<char>('0' + address % 10);
+    if (!symbol.type.empty()) row[7] = symbol.type[0];
+    const std::string_view name = std::string_view(symbol.name).substr(0, 24);
+    std::copy(name.begin(), name.end(), row.begin() + 9);
+    const std::string value = GeneralNumber(symbol.value);
+    std::copy_n(value.begin(), std::min<std::size_t>(value.size(), 22), row.begin() + 34);
     return row;
 }
 
