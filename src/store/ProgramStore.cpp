@@ -1,5 +1,6 @@
 #include "store/ProgramStore.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -49,6 +50,7 @@ bool StartsANumber(const std::string& name) {
 
 // Blank -> "~", CR LF -> "/"; a lone CR or LF stays.
 void NormaliseName(std::string& name) {
+    if (std::none_of(name.begin(), name.end(), [](char c) { return c == ' ' || c == '\r'; })) return;
     std::string result;
     result.reserve(name.size());
     for (std::size_t i = 0; i < name.size(); ++i) {
@@ -90,7 +92,7 @@ void ResetToBlankTables(ZekState& state) {
 
 std::int32_t EnterSymbol(ZekState& state, std::string& name, std::int32_t& count, std::string_view type) {
     if (count < 0) count = 0;
-    if (name.empty()) name = ".";
+    if (name.empty()) name.push_back('.');
     if (name.size() > MaxSymbolNameLength) {
         state.ErrorCode = 120;
         return 0;

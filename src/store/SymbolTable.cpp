@@ -95,13 +95,15 @@ std::int32_t SymbolTable::AppendElements(const std::string& arrayName, std::int3
     const auto first = size();
     const std::size_t needed = entries_.size() + static_cast<std::size_t>(highestIndex) + 1;
     if (needed > entries_.capacity()) entries_.reserve(std::max(needed, 2 * entries_.capacity()));
-    std::string element = arrayName + "(";
+    std::string element = arrayName;
+    element += '(';
     const std::size_t stem = element.size();
     char digits[16];
     for (std::int32_t k = 0; k <= highestIndex; ++k) {
-        char* end = std::to_chars(digits, digits + sizeof digits, k).ptr;
+        const auto length = static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, k).ptr - digits);
         element.resize(stem);
-        element.append(digits, end).append(")");
+        element.append(digits, length);
+        element += ')';
         entries_.push_back(Symbol{element, 0, "E"});
     }
     // Ranges of one name are kept in address order, so the lowest wins.
