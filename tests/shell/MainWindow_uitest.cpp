@@ -327,6 +327,22 @@ private slots:
         QCOMPARE(Field("Text2"), QStringLiteral("Assemblerfehler: Assemblerprogramm wurde beendet"));
     }
 
+    void secondStartDuringARunIsRefused() {
+        SetSource(QStringLiteral("loop:\ninc n\njump loop"));
+        answer_ = [](const QString& text) {
+            return text.contains("Abbruchsignal setzen?") ? MessageAnswer::Yes : MessageAnswer::Ok;
+        };
+        QTimer::singleShot(100, this, [this] { W().mnuAusfuehren[0]->trigger(); });
+        Button("Start")->click();
+        QStringList texts;
+        for (const ShownBox& box : boxes_) texts << box.text;
+        QCOMPARE(texts, (QStringList{"Prozessorruf bei aktivem Prozessor. Assemblieren wird abgelehnt.",
+                                     "Prozessorruf bei aktivem Prozessor. Abbruchsignal setzen?"}));
+        QVERIFY(!S().ProcessorActive);
+        QVERIFY(Value("n") > 0);  // the first run kept its program and ended by the abort
+        QCOMPARE(S().Code[1].mnemonic, std::string("inc"));
+    }
+
     void resizeMinimum() {
         W().show();
         QVERIFY(QTest::qWaitForWindowExposed(&W()));
