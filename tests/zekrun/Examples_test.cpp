@@ -14,6 +14,8 @@ struct ExampleCase {
     int exitCode;
 };
 
+void PrintTo(const ExampleCase& example, std::ostream* os) { *os << example.name; }
+
 class Example : public ::testing::TestWithParam<ExampleCase> {};
 
 TEST_P(Example, OutputEqualsGoldenFile) {
