@@ -286,13 +286,15 @@ private slots:
         QString inDialog, inHalt;
         bool startEnabled = true;
         script.Then("IoDialog", [&](QWidget* dialog) {
-            QTest::qWait(300);  // at least one timer tick
+            // The field changes only at a timer tick.
+            QTest::qWaitFor([&] { return Field("TextAktiv") != QStringLiteral("Programm steht"); }, 2000);
             inDialog = Field("TextAktiv");
             startEnabled = Button("Start")->isEnabled();
             zek::uitest::ClickButton(dialog, QString::fromUtf8("Übernehmen"));
         });
         script.Then("HaltDialog", [&](QWidget* dialog) {
-            QTest::qWait(300);
+            W().findChild<QLineEdit*>("TextAktiv")->clear();
+            QTest::qWaitFor([&] { return !Field("TextAktiv").isEmpty(); }, 2000);
             inHalt = Field("TextAktiv");
             zek::uitest::ClickButton(dialog, "Fortsetzen");
         });
@@ -301,7 +303,8 @@ private slots:
         QCOMPARE(inDialog, QString::fromUtf8("Programm hält an"));
         QCOMPARE(inHalt, QString::fromUtf8("Programm läuft"));
         QVERIFY(!startEnabled);
-        QTest::qWait(300);
+        W().findChild<QLineEdit*>("TextAktiv")->clear();
+        QTest::qWaitFor([&] { return !Field("TextAktiv").isEmpty(); }, 2000);
         QCOMPARE(Field("TextAktiv"), QStringLiteral("Programm steht"));
         QVERIFY(Button("Start")->isEnabled());
     }
