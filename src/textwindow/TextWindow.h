@@ -9,6 +9,8 @@
 // closed, EditorResultText holds the text handed back.
 
 #include <QMainWindow>
+#include <QPointer>
+#include <QWindow>
 #include <QString>
 #include <array>
 
@@ -21,7 +23,6 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QScrollBar;
-class QWindow;
 
 namespace zek::ui {
 
@@ -112,7 +113,7 @@ private:
     int sizeIndex_ = 7;
     QString activationText_;
     bool acceptOnClose_ = false;
-    QWindow* lastOtherWindow_ = nullptr;
+    QPointer<QWindow> lastOtherWindow_;  // the window that had the focus last
 
     QScrollBar* hScroll1_ = nullptr;
     QLineEdit* punkt_ = nullptr;

@@ -1,4 +1,5 @@
 #include <QClipboard>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -325,6 +326,40 @@ private slots:
         f.window.mnuAusschneiden_Click();  // empty selection
         QCOMPARE(clipboard->text(), QString());
         QCOMPARE(f.window.Text()->toPlainText(), QString("aXYbef"));
+    }
+
+    void ActivationFromAnotherWindowTakesANewActivationText() {
+        Fixture f("abc", true);
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        f.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+
+        // The window's own dialog coming and going is no new activation.
+        f.Type("d");
+        {
+            QDialog own(&f.window);
+            own.show();
+            own.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&own));
+        }
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        {
+            ScriptedMessageBoxes boxes({MessageAnswer::Cancel});
+            f.window.mnuRuecksetzen_Click();  // still changed against "abc"
+            QCOMPARE(boxes.asked.size(), 1u);
+        }
+
+        // Coming back from another window of the program is.
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        f.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        ScriptedMessageBoxes boxes;
+        f.window.mnuRuecksetzen_Click();  // "abcd" is the new activation text
+        QVERIFY(boxes.asked.empty());
     }
 
     void CtrlDelDeletesTheRestOfTheLine() {

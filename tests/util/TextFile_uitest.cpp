@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -77,6 +78,7 @@ private slots:
 
         QVERIFY(!WriteTextFile(dir.path(), "x"));  // a directory as the target
         QVERIFY(QFileInfo(dir.path()).isDir());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"plain"}));  // no temporary files
     }
 };
 
