@@ -1,5 +1,6 @@
 // The "&Datei" commands of the main window: clear, open, save, save under,
-// print, and save the displayed text.
+// print, and save the displayed text. SavedSourceText holds the editor's
+// text as SourceText() reads it, since ZEKSaveTextIfChanged compares the two.
 
 #include <QPlainTextEdit>
 
@@ -17,6 +18,10 @@ namespace {
 const QString Programm = QStringLiteral("PROGRAMM");
 const QString SaveCancelled = QStringLiteral("Speichern unter: Abbruch bei Dateidialog.");
 const QString SaveFailed = QStringLiteral("Fehler bei Text speichern.");
+
+// The editor's text as it goes into a file: no-break spaces are ordinary
+// characters of a program and are kept.
+std::string EditorBytes(MainWindow& window) { return ToCoreLines(PlainTextOf(*window.Text4())); }
 
 StatusLine Text2Of(MainWindow& window) {
     return [&window](const QString& message) { window.SetText2(message); };
@@ -67,8 +72,7 @@ void MainWindow::mnuDateiSpeichern_Click() {
     }
     SelectView(Programm);
     const QString path = CurrentFileName;
-    const QString text = SourceText();
-    if (!WriteTextFile(path, ToCoreLines(text))) {
+    if (!WriteTextFile(path, EditorBytes(*this))) {
         CurrentFileName.clear();
         SavedSourceText = QStringLiteral("??");
         ZEKBuildNewForm();
@@ -76,7 +80,7 @@ void MainWindow::mnuDateiSpeichern_Click() {
         return;
     }
     state_.ErrorCode = 0;
-    SavedSourceText = text;
+    SavedSourceText = SourceText();
     ZEKBuildNewForm();
     SetText2(QStringLiteral("ZE-Assembler: Quellprogramm gespeichert"));
     SetText2(QStringLiteral("Text in Datei ") + path + QStringLiteral(" abgespeichert."));
@@ -92,8 +96,7 @@ void MainWindow::mnuDateiSpeichernUnter_Click() {
         state_.ErrorCode = 0;
         return;
     }
-    const QString text = SourceText();
-    if (path.isEmpty() || !WriteTextFile(path, ToCoreLines(text))) {
+    if (path.isEmpty() || !WriteTextFile(path, EditorBytes(*this))) {
         CurrentFileName.clear();
         SavedSourceText = QStringLiteral("??");
         ZEKBuildNewForm();
@@ -102,14 +105,14 @@ void MainWindow::mnuDateiSpeichernUnter_Click() {
     }
     CurrentFileName = path;
     state_.ErrorCode = 0;
-    SavedSourceText = text;
+    SavedSourceText = SourceText();
     SetText2(QStringLiteral("ZE-Assembler: Quellprogramm in neuer Datei ") + path + QStringLiteral("gespeichert"));
     SetText2(QStringLiteral("Programm in Datei ") + path + QStringLiteral(" abgespeichert."));
     ZEKBuildNewForm();
 }
 
 void MainWindow::mnuDrucken_Click() {
-    const QString text = text4_->isHidden() ? PlainTextOf(*text3_) : SourceText();
+    const QString text = PlainTextOf(text4_->isHidden() ? *text3_ : *text4_);
     if (!PrintOnDefaultPrinter(text, PrinterFont(QStringLiteral("Courier"), true))) {
         ShowMessageBox(this, QStringLiteral("Beim Drucken des Textes gab es Probleme."), QStringLiteral("ZEK: Drucken ..."),
                        MessageButtons::Ok);
@@ -121,7 +124,7 @@ void MainWindow::mnuDrucken_Click() {
 
 void MainWindow::mnuAktuellenTextSpeichernUnter_Click() {
     // The text shown now; the dialog must not change which one is saved.
-    const QString text = text3_->isHidden() ? SourceText() : PlainTextOf(*text3_);
+    const QString text = PlainTextOf(text3_->isHidden() ? *text4_ : *text3_);
     const QString path = SaveFileDialog(this, state_, Text2Of(*this),
                                         QStringLiteral("ZEK: Aktuellen Text speichern unter ..."),
                                         QStringLiteral("Textdateien|*.txt"));

@@ -58,11 +58,13 @@ private slots:
         QCOMPARE(window.CurrentFileName, empty);
 
         const QString lf = PathOf("lf.zek");
-        QVERIFY(WriteBytes(lf, "a\nb\n\xE4"));
+        QVERIFY(WriteBytes(lf, "a\nb\n\xE4\x80\xA0" "c"));
         Open(window, lf);
-        QCOMPARE(SourceOf(window), QString("a\nb\n\u00E4\n"));
+        QCOMPARE(SourceOf(window).left(6), QString("a\nb\n\u00E4\u20AC"));
         window.mnuDateiSpeichern_Click();
-        QCOMPARE(ReadBytes(lf), QByteArray("a\r\nb\r\n\xE4\r\n"));
+        QCOMPARE(ReadBytes(lf), QByteArray("a\r\nb\r\n\xE4\x80\xA0" "c\r\n"));  // the no-break space stays
+        window.ZEKSaveTextIfChanged();
+        QVERIFY(boxes.asked.empty());
     }
 
     void CancellingTheOpenDialogChangesNothing() {
