@@ -67,6 +67,7 @@ void TextWindow::CreateControls() {
     hScroll1_->setObjectName(QStringLiteral("HScroll1"));
     hScroll1_->setRange(1, 10);
     hScroll1_->setPageStep(1);
+    hScroll1_->setValue(7);  // designed at 10 point: the first activation moves nothing
     hScroll1_->setGeometry(TwipsRect(120, 60, 1092, 312));
 
     punkt_ = new QLineEdit(client);

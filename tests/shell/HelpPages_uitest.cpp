@@ -90,6 +90,7 @@ private slots:
         QCOMPARE(textWindow->windowTitle(), QString("ZE-Assembler: Dokumentation"));
         QVERIFY(textWindow->FontIsMonospaced);
         QVERIFY(!textWindow->IsEditMode());
+        QCOMPARE(Text2Of(window), QString("vorher"));
         QCOMPARE(ui::ToCoreLines(textWindow->Text()->toPlainText()).substr(0, 200), DocumentationText().substr(0, 200));
 
         // The assembler closes it without a question.

@@ -69,11 +69,17 @@ private slots:
         QCOMPARE(f.Child<QLabel>("Codepagetext")->text(), QString("Zeichenbelegung: unbestimmt"));
     }
 
-    void TheFirstActivationSetsTheSize() {
+    void ActivationResetsTheSizeToTenPoint() {
         ZekState state;
         QStringList messages;
         TextWindow window(state, [&messages](const QString& message) { messages << message; });
-        QCOMPARE(messages, QStringList({"Textgröße 10 eingestellt."}));
+        window.ShowModeless();
+        QCOMPARE(messages, QStringList());  // already at 10 point: no message
+
+        window.findChild<QScrollBar*>("HScroll1")->setValue(3);
+        window.Form_Activate();
+        QCOMPARE(window.Text()->font().pointSize(), 10);
+        QCOMPARE(messages, QStringList({"Textgröße 6 eingestellt.", "Textgröße 10 eingestellt."}));
     }
 
     void DisplayAndEditModeMenus() {
