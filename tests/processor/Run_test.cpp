@@ -83,10 +83,15 @@ TEST_F(RunTest, JumpTargetIsTheFloorOfTheValue) {
 
 TEST_F(RunTest, JumpTargetBeyond32BitsIsAnInternalFault) {
     Load({"jump 1E10", "inc a", "exit"});
-    RunProgram();
+    RunProgram(1);
     EXPECT_EQ(Line(1).lastErrorCode, 100);
     EXPECT_EQ(ValueOf("a"), 1);
-    EXPECT_EQ(state.FaultDescription, "\xDC" "berlauf");
+    ASSERT_EQ(windows.halts.size(), 1u);
+    EXPECT_NE(windows.halts[0].text.find("Error Code     : 100 (Unbekannter Fehler/\xDC" "berlauf)\r\n"
+                                         "Exit Signal    : False\r\n"
+                                         "Halt Signal    : False\r\n"
+                                         "Next IP        : 0002\r\n"),
+              std::string::npos);
 }
 
 TEST_F(RunTest, CompareAndTestJumpExactly) {
