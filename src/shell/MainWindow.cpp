@@ -392,7 +392,31 @@ void MainWindow::Timer1_Timer() {
 
 void MainWindow::Start_Click(int index) { mnuAusfuehren_Click(index); }
 
+namespace {
+
+// The start entries stay enabled during a run, and the core's guards refuse
+// a second start. Such a refused start must not clear the error code of the
+// instruction that is running, so it is put back when the command ends.
+class RunningErrorCodeKeeper {
+public:
+    explicit RunningErrorCodeKeeper(ZekState& state)
+        : state_(state), nested_(state.ProcessorActive), code_(state.ErrorCode) {}
+    ~RunningErrorCodeKeeper() {
+        if (nested_) state_.ErrorCode = code_;
+    }
+    RunningErrorCodeKeeper(const RunningErrorCodeKeeper&) = delete;
+    RunningErrorCodeKeeper& operator=(const RunningErrorCodeKeeper&) = delete;
+
+private:
+    ZekState& state_;
+    bool nested_;
+    std::uint8_t code_;
+};
+
+}  // namespace
+
 void MainWindow::mnuAusfuehren_Click(int /*index: every entry starts in the current RunMode*/) {
+    const RunningErrorCodeKeeper keeper(state_);
     state_.ErrorCode = 0;
     if (text4_->document()->isEmpty()) {
         const QString message = QStringLiteral("Programmtext ist leer. Assembler kann nicht starten.");
