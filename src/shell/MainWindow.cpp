@@ -20,6 +20,7 @@
 #include "store/ProgramStore.h"
 #include "util/Fonts.h"
 #include "util/MessageBoxes.h"
+#include "util/PlainText.h"
 #include "util/QtText.h"
 #include "util/Twips.h"
 
@@ -83,7 +84,7 @@ QAction* MakeIndexedAction(QMenu* menu, const char* array, int index, const char
 // The selected characters of a text box, with "\n" line breaks.
 QString SelectedText(const QPlainTextEdit* box) {
     const QTextCursor cursor = box->textCursor();
-    return box->toPlainText().mid(cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart());
+    return PlainTextOf(*box).mid(cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart());
 }
 
 void SetClipboardText(const QString& text) {
@@ -295,7 +296,7 @@ void MainWindow::ConnectControls() {
 
 // ---- fields and dialogs ----
 
-QString MainWindow::SourceText() const { return text4_->toPlainText(); }
+QString MainWindow::SourceText() const { return PlainTextOf(*text4_); }
 
 void MainWindow::SetText1(const QString& text) {
     text1_->setText(text);
@@ -437,7 +438,7 @@ void MainWindow::mnuAusfuehren_Click(int /*index: every entry starts in the curr
     state_.ErrorCode = 0;
     SetText2(QStringLiteral("ZE-Assembler: Programm wird assembliert"));
 
-    Assemble(state_, *windows_, ToCoreLines(text4_->toPlainText()), AssemblerPresets{});
+    Assemble(state_, *windows_, ToCoreLines(SourceText()), AssemblerPresets{});
     SetText2(QStringLiteral("ZE-Assembler: Assemblerlauf beendet"));
     QString outcome = QStringLiteral("Assembler wurde abgebrochen");
     if (state_.ErrorCode != 0 && state_.ErrorCode != 90) {
@@ -501,7 +502,7 @@ void MainWindow::Abbrechen_Click() {
 // ---- save question ----
 
 void MainWindow::ZEKSaveTextIfChanged() {
-    if (text4_->toPlainText() == SavedSourceText) return;
+    if (SourceText() == SavedSourceText) return;
     const QString question =
         CurrentFileName.isEmpty()
             ? Utf8("Der aktuelle Text hat sich geändert. Speichern unter?")

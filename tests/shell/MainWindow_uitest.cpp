@@ -347,6 +347,14 @@ private slots:
         QCOMPARE(S().Code[1].mnemonic, std::string("inc"));
     }
 
+    void noBreakSpacesReachTheAssemblerUnchanged() {
+        // The no-break space is an ordinary character of a name, not a blank.
+        SetSource(QString::fromUtf8("mov a\u00A0b 5\nmov c a\u00A0b"));
+        Button("Start")->click();
+        QVERIFY(S().Symbols.Find("a\xA0" "b") >= 0);
+        QCOMPARE(Value("c"), 5.0);
+    }
+
     void refusedStartDuringAHaltKeepsTheRunningErrorCode() {
         // The start is refused twice (assembly and run); the err line after
         // the halted div must still see the division's error code.

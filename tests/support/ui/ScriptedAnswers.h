@@ -59,9 +59,11 @@ public:
                 QTest::qFail(qPrintable(QStringLiteral("unexpected file dialog: ") + request.title), __FILE__, __LINE__);
                 return std::nullopt;
             }
-            std::optional<QString> answer = answers_.front();
+            const bool cancelled = !answers_.front().has_value();
+            const QString path = answers_.front().value_or(QString());
             answers_.pop_front();
-            return answer;
+            if (cancelled) return std::nullopt;
+            return path;
         });
     }
     ~ScriptedFileDialogs() { ui::SetFileDialogAnswerer(nullptr); }
