@@ -2,32 +2,16 @@
 // 200,000 distinct symbols.
 
 #include <algorithm>
-#include <chrono>
-#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "assembler/Assembler.h"
 #include "assembler/SourceReader.h"
 
 namespace {
-
-// A window system that shows nothing.
-class SilentWindows : public zek::WindowSystem {
-public:
-    zek::MessageAnswer MessageBox(const std::string&, const std::string&, zek::MessageButtons) override {
-        return zek::MessageAnswer::Cancel;
-    }
-    void SetText1(const std::string&) override {}
-    void SetText2(const std::string&) override {}
-    void ShowHaltDialog(const std::string&, const std::string&) override {}
-    void ZEKDialog(std::int32_t, const std::string&, const std::string&, const std::string&, const std::string&,
-                   double&) override {}
-    void Yield() override {}
-    void CloseTextWindow() override {}
-};
 
 std::string GeneratedProgram(int lineCount) {
     const char* mnemonics[] = {"mov", "add", "sub", "mul", "cmpgt", "inc", "printn"};
@@ -51,10 +35,9 @@ template <typename Work>
 std::pair<double, double> Timed(Work work) {
     std::vector<double> milliseconds;
     for (int run = 0; run < 5; ++run) {
-        const auto start = std::chrono::steady_clock::now();
+        const zek::bench::Stopwatch watch;
         work();
-        const auto stop = std::chrono::steady_clock::now();
-        milliseconds.push_back(std::chrono::duration<double, std::milli>(stop - start).count());
+        milliseconds.push_back(watch.Seconds() * 1000);
     }
     std::sort(milliseconds.begin(), milliseconds.end());
     return {milliseconds.front(), milliseconds[2]};
@@ -64,7 +47,7 @@ int main() {
     constexpr int LineCount = 200000;
     const std::string source = GeneratedProgram(LineCount);
     zek::ZekState state;
-    SilentWindows windows;
+    zek::bench::SilentWindows windows;
 
     const auto [readBest, readMedian] = Timed([&] { zek::ReadSourceLines(source); });
     const auto [best, median] = Timed([&] { zek::Assemble(state, windows, source); });

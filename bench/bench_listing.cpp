@@ -2,34 +2,15 @@
 // array of 999,000 elements (highest index 998999) besides the predefined
 // symbols, with values in every form the general number format writes.
 
-#include <chrono>
 #include <cstdint>
 #include <cstdio>
-#include <ctime>
 #include <string>
 
+#include "BenchSupport.h"
 #include "reports/Reports.h"
 #include "store/ProgramStore.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-// Counts the progress messages; nothing is shown.
-class SilentWindows : public zek::WindowSystem {
-public:
-    int progressMessages = 0;
-    zek::MessageAnswer MessageBox(const std::string&, const std::string&, zek::MessageButtons) override {
-        return zek::MessageAnswer::Ok;
-    }
-    void SetText1(const std::string&) override {}
-    void SetText2(const std::string&) override { ++progressMessages; }
-    void ShowHaltDialog(const std::string&, const std::string&) override {}
-    void ZEKDialog(std::int32_t, const std::string&, const std::string&, const std::string&, const std::string&,
-                   double&) override {}
-    void Yield() override {}
-    void CloseTextWindow() override {}
-};
 
 struct Timing {
     double seconds;
@@ -37,15 +18,14 @@ struct Timing {
     std::size_t length;
 };
 
-Timing TimeListing(const zek::ZekState& state, SilentWindows& windows, bool full) {
+Timing TimeListing(const zek::ZekState& state, zek::bench::SilentWindows& windows, bool full) {
     // Best of three: on a shared machine single runs vary widely.
     Timing best{1e9, 1e9, 0};
     for (int run = 0; run < 3; ++run) {
-        const Clock::time_point start = Clock::now();
-        const std::clock_t cpuStart = std::clock();
+        const zek::bench::Stopwatch watch;
         const std::string text = zek::SymbolTableListing(state, windows, full);
-        const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-        const double cpuSeconds = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
+        const double seconds = watch.Seconds();
+        const double cpuSeconds = watch.ProcessorSeconds();
         if (seconds < best.seconds) best = {seconds, cpuSeconds, text.size()};
     }
     return best;
@@ -64,7 +44,7 @@ int main() {
         state.Symbols[pointer + 1 + i].value = values[i % 4];
     }
 
-    SilentWindows windows;
+    zek::bench::SilentWindows windows;
     const Timing full = TimeListing(state, windows, true);
     const Timing standard = TimeListing(state, windows, false);
     std::printf("symbols: %d (highest address %d), error code %d\n", state.Symbols.size(),

@@ -3,33 +3,13 @@
 // statistic in place.
 
 #include <algorithm>
-#include <chrono>
-#include <ctime>
 #include <cstdio>
 #include <string>
 
+#include "BenchSupport.h"
 #include "assembler/Assembler.h"
 #include "processor/Processor.h"
-#include "store/WindowSystem.h"
 #include "store/ZekState.h"
-
-namespace {
-
-class SilentWindows : public zek::WindowSystem {
-public:
-    zek::MessageAnswer MessageBox(const std::string&, const std::string&, zek::MessageButtons) override {
-        return zek::MessageAnswer::Cancel;
-    }
-    void SetText1(const std::string&) override {}
-    void SetText2(const std::string&) override {}
-    void ShowHaltDialog(const std::string&, const std::string&) override {}
-    void ZEKDialog(std::int32_t, const std::string&, const std::string&, const std::string&, const std::string&,
-                   double&) override {}
-    void Yield() override {}
-    void CloseTextWindow() override {}
-};
-
-}  // namespace
 
 int main() {
     constexpr long long Iterations = 10000000;  // three instructions each
@@ -37,7 +17,7 @@ int main() {
     const std::string source = "mov n " + std::to_string(Iterations) +
                                "\r\nclr s\r\nclr i\r\nloop:\r\nadd s i\r\ninc i\r\ncmplt i n loop\r\nexit\r\n";
     zek::ZekState state;
-    SilentWindows windows;
+    zek::bench::SilentWindows windows;
 
     // The best of a few rounds, in wall and in processor time: on a machine
     // shared with other work the processor time shows the loop's own speed.
@@ -51,12 +31,10 @@ int main() {
             return 1;
         }
         state.RunMode = 0;
-        const std::clock_t processorStart = std::clock();
-        const auto start = std::chrono::steady_clock::now();
+        const zek::bench::Stopwatch watch;
         zek::Run(state, windows);
-        const auto end = std::chrono::steady_clock::now();
-        bestProcessor = std::min(bestProcessor, static_cast<double>(std::clock() - processorStart) / CLOCKS_PER_SEC);
-        bestWall = std::min(bestWall, std::chrono::duration<double>(end - start).count());
+        bestWall = std::min(bestWall, watch.Seconds());
+        bestProcessor = std::min(bestProcessor, watch.ProcessorSeconds());
         if (state.ErrorCode != 0) {
             std::printf("run failed with code %d\n", state.ErrorCode);
             return 1;

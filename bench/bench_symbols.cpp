@@ -3,27 +3,15 @@
 // predefined ones, one array of 500,000 elements and 499,963 distinct
 // names, every second of them a number that NumberFromText reads).
 
-#include <chrono>
-#include <ctime>
 #include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "store/ProgramStore.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double SecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-// Processor time as well: on a busy machine the wall clock says little.
-double CpuSecondsSince(std::clock_t start) {
-    return static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
-}
 
 std::string DistinctName(std::int32_t i) {
     return i % 2 == 0 ? "name" + std::to_string(i) : std::to_string(i) + ".5";
@@ -35,8 +23,7 @@ int main() {
     constexpr std::int32_t ArrayHighestIndex = 499999;
     zek::ZekState state;
 
-    const Clock::time_point enterStart = Clock::now();
-    const std::clock_t enterCpuStart = std::clock();
+    const zek::bench::Stopwatch enterWatch;
     zek::ResetTables(state, 6370004.2029572, 0, 0, 0, 0, 0, 1000, 1000);
     std::string arrayName = "v";
     std::int32_t count = ArrayHighestIndex;
@@ -48,19 +35,18 @@ int main() {
         zek::EnterSymbol(state, name, zero, "");
         names.push_back(std::move(name));
     }
-    const double enterSeconds = SecondsSince(enterStart);
-    const double enterCpuSeconds = CpuSecondsSince(enterCpuStart);
+    const double enterSeconds = enterWatch.Seconds();
+    const double enterCpuSeconds = enterWatch.ProcessorSeconds();
 
-    const Clock::time_point lookupStart = Clock::now();
-    const std::clock_t lookupCpuStart = std::clock();
+    const zek::bench::Stopwatch lookupWatch;
     std::int32_t misplaced = 0;
     for (std::int32_t address = 2; address < state.Symbols.size(); ++address) {
         std::string name = state.Symbols[address].name;
         std::int32_t zero = 0;
         if (zek::EnterSymbol(state, name, zero, "") != address) ++misplaced;
     }
-    const double lookupSeconds = SecondsSince(lookupStart);
-    const double lookupCpuSeconds = CpuSecondsSince(lookupCpuStart);
+    const double lookupSeconds = lookupWatch.Seconds();
+    const double lookupCpuSeconds = lookupWatch.ProcessorSeconds();
 
     std::printf("symbols entered (addresses 2 to %d): %d, of them distinct names: %zu\n",
                 state.Symbols.HighestAddress(), state.Symbols.size() - 2, names.size());

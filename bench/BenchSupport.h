@@ -1,0 +1,43 @@
+#pragma once
+// What the benchmarks share: a window system that shows nothing and a
+// stopwatch for wall and processor time.
+
+#include <chrono>
+#include <cstdint>
+#include <ctime>
+#include <string>
+
+#include "store/WindowSystem.h"
+
+namespace zek::bench {
+
+// Shows nothing, declines every question and counts the progress messages.
+class SilentWindows : public WindowSystem {
+public:
+    int progressMessages = 0;
+    MessageAnswer MessageBox(const std::string&, const std::string&, MessageButtons) override {
+        return MessageAnswer::Cancel;
+    }
+    void SetText1(const std::string&) override {}
+    void SetText2(const std::string&) override { ++progressMessages; }
+    void ShowHaltDialog(const std::string&, const std::string&) override {}
+    void ZEKDialog(std::int32_t, const std::string&, const std::string&, const std::string&, const std::string&,
+                   double&) override {}
+    void Yield() override {}
+    void CloseTextWindow() override {}
+};
+
+// Wall and processor time since construction: on a machine shared with other
+// work the processor time shows the code's own speed.
+class Stopwatch {
+public:
+    double Seconds() const { return std::chrono::duration<double>(Clock::now() - wallStart_).count(); }
+    double ProcessorSeconds() const { return static_cast<double>(std::clock() - processorStart_) / CLOCKS_PER_SEC; }
+
+private:
+    using Clock = std::chrono::steady_clock;
+    Clock::time_point wallStart_ = Clock::now();
+    std::clock_t processorStart_ = std::clock();
+};
+
+}  // namespace zek::bench
