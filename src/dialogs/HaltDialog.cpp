@@ -11,6 +11,7 @@
 #include "util/Fonts.h"
 #include "util/MessageBoxes.h"
 #include "util/QtText.h"
+#include "util/RunModeNames.h"
 #include "util/Twips.h"
 
 namespace zek::ui {
@@ -23,8 +24,6 @@ constexpr int FrameHeight = 330;
 constexpr int MinimumWidth = 6960;
 constexpr int MinimumHeight = 3360;
 constexpr int BandColumns = 5;
-
-const char* const RunModeNames[] = {"Ohne Halt", "Fehlerhalt", "Schrittweise"};
 
 QString HelpText() {
     return QString::fromUtf8(

@@ -22,6 +22,7 @@
 #include "util/MessageBoxes.h"
 #include "util/PlainText.h"
 #include "util/QtText.h"
+#include "util/RunModeNames.h"
 #include "util/Twips.h"
 
 namespace zek::ui {
@@ -35,8 +36,6 @@ constexpr int MinimumWidth = 8160;
 constexpr int MinimumHeight = 6960;
 constexpr int ClientWidth = 13125;
 constexpr int ClientHeight = 7245;
-
-const char* const RunModeNames[] = {"Ohne Halt", "Fehlerhalt", "Schrittweise"};
 
 QString Utf8(const char* text) { return QString::fromUtf8(text); }
 
