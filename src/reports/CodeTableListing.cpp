@@ -11,11 +11,7 @@ std::string ListingRow(const SymbolTable& symbols, std::size_t line, const Instr
     const Symbol& symbol1 = report::OperandSymbol(symbols, instruction.operand1);
     const Symbol& symbol2 = report::OperandSymbol(symbols, instruction.operand2);
     const Symbol& symbol3 = report::OperandSymbol(symbols, instruction.operand3);
-    std::string row = FormatPicture(static_cast<double>(line), "0000") + " ";
-    row += PadRight(instruction.mnemonic, 7);
-    row += PadRight(symbol1.name, 8) + " ";
-    row += PadRight(symbol2.name, 8) + " ";
-    row += PadRight(symbol3.name, 8) + " ";
+    std::string row = report::InstructionColumns(symbols, line, instruction) + " ";
     row += FormatPicture(instruction.operand1, "000000") + " ";
     row += FormatPicture(instruction.operand2, "000000") + " ";
     row += FormatPicture(instruction.operand3, "000000") + " ";

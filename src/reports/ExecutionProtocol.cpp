@@ -8,12 +8,7 @@ namespace zek {
 namespace {
 
 std::string ProtocolRow(const ZekState& state, std::size_t line, const Instruction& instruction) {
-    const auto name = [&](std::int32_t address) { return report::OperandSymbol(state.Symbols, address).name; };
-    std::string row = FormatPicture(static_cast<double>(line), "0000") + " ";
-    row += PadRight(instruction.mnemonic, 7);
-    row += PadRight(name(instruction.operand1), 8) + " ";
-    row += PadRight(name(instruction.operand2), 8) + " ";
-    row += PadRight(name(instruction.operand3), 8);
+    std::string row = report::InstructionColumns(state.Symbols, line, instruction);
     row += PadLeftKeepRight(FormatPicture(instruction.executions, "###########0"), 12);
     row += PadLeftKeepRight(FormatPicture(instruction.errors, "###########0"), 12);
     row += PadLeftKeepRight(FormatPicture(instruction.lastErrorCode, "###0"), 4) + " ";
