@@ -27,6 +27,23 @@ StatusLine Text2Of(MainWindow& window) {
     return [&window](const QString& message) { window.SetText2(message); };
 }
 
+// The save dialog was cancelled (90) or could not be shown (91): says so and
+// clears the code.
+bool SaveDialogCancelled(MainWindow& window) {
+    ZekState& state = window.state();
+    if (state.ErrorCode != 90 && state.ErrorCode != 91) return false;
+    window.SetText2(SaveCancelled);
+    state.ErrorCode = 0;
+    return true;
+}
+
+// After a failed save the source has no file and counts as changed.
+void ForgetFailedFile(MainWindow& window) {
+    window.CurrentFileName.clear();
+    window.SavedSourceText = QStringLiteral("??");
+    window.ZEKBuildNewForm();
+}
+
 }  // namespace
 
 void MainWindow::mnuAnzeigenNichts_Click() {
@@ -73,9 +90,7 @@ void MainWindow::mnuDateiSpeichern_Click() {
     SelectView(Programm);
     const QString path = CurrentFileName;
     if (!WriteTextFile(path, EditorBytes(*this))) {
-        CurrentFileName.clear();
-        SavedSourceText = QStringLiteral("??");
-        ZEKBuildNewForm();
+        ForgetFailedFile(*this);
         SetText2(SaveFailed);
         return;
     }
@@ -91,15 +106,9 @@ void MainWindow::mnuDateiSpeichernUnter_Click() {
     const QString path = SaveFileDialog(this, state_, Text2Of(*this),
                                         QStringLiteral("ZEK: Assemblerprogramm speichern unter ..."),
                                         QStringLiteral("ZE-Assemblerprogramm|*.zek"));
-    if (state_.ErrorCode == 90 || state_.ErrorCode == 91) {
-        SetText2(SaveCancelled);
-        state_.ErrorCode = 0;
-        return;
-    }
+    if (SaveDialogCancelled(*this)) return;
     if (path.isEmpty() || !WriteTextFile(path, EditorBytes(*this))) {
-        CurrentFileName.clear();
-        SavedSourceText = QStringLiteral("??");
-        ZEKBuildNewForm();
+        ForgetFailedFile(*this);
         if (!path.isEmpty()) SetText2(SaveFailed);  // a blank name has its own message
         return;
     }
@@ -128,11 +137,7 @@ void MainWindow::mnuAktuellenTextSpeichernUnter_Click() {
     const QString path = SaveFileDialog(this, state_, Text2Of(*this),
                                         QStringLiteral("ZEK: Aktuellen Text speichern unter ..."),
                                         QStringLiteral("Textdateien|*.txt"));
-    if (state_.ErrorCode == 90 || state_.ErrorCode == 91) {
-        SetText2(SaveCancelled);
-        state_.ErrorCode = 0;
-        return;
-    }
+    if (SaveDialogCancelled(*this)) return;
     if (path.isEmpty()) return;  // a blank name has its own message
     if (!WriteTextFile(path, ToCoreLines(text))) {
         SetText2(SaveFailed);
