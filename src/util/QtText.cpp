@@ -14,7 +14,14 @@ QString FromCore(std::string_view text) {
 std::string ToCore(const QString& text) {
     std::string result;
     result.reserve(static_cast<std::size_t>(text.size()));
-    for (QChar c : text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        // A character beyond U+FFFF comes as two code units but is one character.
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            result += ReplacementByte1252;
+            ++i;
+            continue;
+        }
         const int byte = ByteOf1252(c.unicode());
         result += byte < 0 ? ReplacementByte1252 : static_cast<char>(byte);
     }
