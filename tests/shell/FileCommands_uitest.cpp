@@ -146,7 +146,7 @@ private slots:
         ScriptedFileDialogs dialogs({path});
         window.mnuDateiSpeichernUnter_Click();
         QCOMPARE(dialogs.asked[0].title, QString("ZEK: Assemblerprogramm speichern unter ..."));
-        QCOMPARE(dialogs.asked[0].nameFilters, QStringList({"ZE-Assemblerprogramm (*.zek)", "Alle Dateien (*.*)"}));
+        QCOMPARE(dialogs.asked[0].nameFilters, QStringList({"ZE-Assemblerprogramm (*.zek)", "Alle Dateien (*)"}));
         QCOMPARE(ReadBytes(path), QByteArray("mov a b\r\nexit"));
         QCOMPARE(window.CurrentFileName, path);
         QCOMPARE(window.SavedSourceText, QString("mov a b\nexit"));

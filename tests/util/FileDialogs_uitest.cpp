@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
@@ -51,8 +52,11 @@ class FileDialogsTest : public QObject {
 private slots:
     void FiltersInQtForm() {
         QCOMPARE(ui::NameFiltersOf("ZE-Assemblerprogramme|*.zek|Alle Dateien|*.*|"),
-                 QStringList({"ZE-Assemblerprogramme (*.zek)", "Alle Dateien (*.*)"}));
+                 QStringList({"ZE-Assemblerprogramme (*.zek)", "Alle Dateien (*)"}));
         QCOMPARE(ui::NameFiltersOf("Bilder|*.png;*.bmp"), QStringList({"Bilder (*.png *.bmp)"}));
+        // "Alle Dateien" lists names without an extension too.
+        const QString all = ui::NameFiltersOf("Textdateien|*.txt|Alle Dateien|*.*|").back();
+        QVERIFY(QDir::match(all.section(QLatin1Char('('), 1).chopped(1), QStringLiteral("LIESMICH")));
         QCOMPARE(ui::DefaultExtensionOf("ZE-Assemblerprogramme|*.zek"), QString("zek"));
         QCOMPARE(ui::DefaultExtensionOf("Textdateien|*.txt"), QString("txt"));
         QCOMPARE(ui::DefaultExtensionOf("ohne Punkt"), QString("ohne Punkt"));
@@ -71,7 +75,7 @@ private slots:
         QCOMPARE(dialogs.asked.size(), 1u);
         QCOMPARE(dialogs.asked[0].kind, FileDialogKind::Open);
         QCOMPARE(dialogs.asked[0].title, QString("ZEK: Assemblerprogramm öffnen"));
-        QCOMPARE(dialogs.asked[0].nameFilters, QStringList({"ZE-Assemblerprogramme (*.zek)", "Alle Dateien (*.*)"}));
+        QCOMPARE(dialogs.asked[0].nameFilters, QStringList({"ZE-Assemblerprogramme (*.zek)", "Alle Dateien (*)"}));
         QCOMPARE(dialogs.asked[0].defaultSuffix, QString("zek"));
     }
 
