@@ -28,6 +28,7 @@ AckDialog::AckDialog(const QString& programName, bool haltAllowed, QWidget* pare
 
     label1_ = new QLabel(programName + QStringLiteral(" abbrechen?"), this);
     label1_->setObjectName(QStringLiteral("Label1"));
+    label1_->setTextFormat(Qt::PlainText);  // a program name like "<b>x" is shown as it is
     label1_->setGeometry(TwipsRect(120, 120, 4560, 480));
     label1_->setWordWrap(true);
 

@@ -177,6 +177,7 @@ void MainWindow::CreateControls() {
 
     lDatei_ = new QLabel(QStringLiteral("Assemblerprogramm:"), client);
     lDatei_->setObjectName(QStringLiteral("LDatei"));
+    lDatei_->setTextFormat(Qt::PlainText);  // it names the file, which may hold "<"
     lDatei_->setGeometry(TwipsRect(60, 1140, 11952, 192));
 
     text4_ = MakeTextBox(client, "Text4", "Aktuelles Assemblerprogramm", TwipsRect(60, 1380, 12012, 5412));

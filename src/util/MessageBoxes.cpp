@@ -28,6 +28,7 @@ MessageAnswer ShowMessageBox(QWidget* parent, const QString& text, const QString
     QMessageBox box(parent);
     box.setWindowTitle(title);
     box.setText(text);
+    box.setTextFormat(Qt::PlainText);  // file and program names may hold "<" and "&"
     box.setIcon(buttons == MessageButtons::Ok ? QMessageBox::Information : QMessageBox::Question);
 
     std::vector<ButtonChoice> choices;

@@ -40,6 +40,14 @@ private slots:
         QCOMPARE(dialog.findChild<QLabel*>("Label1")->text(), QStringLiteral("Zinsen abbrechen?"));
     }
 
+    // A program name that looks like markup is shown as written.
+    void programNameShownAsPlainText() {
+        AckDialog dialog(QStringLiteral("<b>Zinsen</b>"), true);
+        const auto* label = dialog.findChild<QLabel*>("Label1");
+        QCOMPARE(label->text(), QStringLiteral("<b>Zinsen</b> abbrechen?"));
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+    }
+
     void answers_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("answer");

@@ -96,6 +96,15 @@ private slots:
         QVERIFY(W().Text4()->font().fixedPitch());
     }
 
+    // The label names the file as written, also when the name looks like markup.
+    void fileLabelShowsTheNameAsPlainText() {
+        W().CurrentFileName = QStringLiteral("/tmp/<b>zins</b>.zek");
+        W().ZEKBuildNewForm();
+        const auto* label = W().findChild<QLabel*>("LDatei");
+        QCOMPARE(label->text(), QStringLiteral("Assemblerprogramm /tmp/<b>zins</b>.zek:"));
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+    }
+
     void controlPositionsInTwips() {
         using namespace zek::ui;
         const struct {
