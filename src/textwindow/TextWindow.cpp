@@ -38,6 +38,15 @@ QFont ScreenFont(const QString& family, bool fixedPitch, int pointSize) {
     return font;
 }
 
+// The selected characters with "\n" line breaks, also where Shift+Enter
+// made a line separator.
+QString SelectedTextOf(const QTextCursor& cursor) {
+    QString text = cursor.selectedText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return text;
+}
+
 QAction* AddAction(QMenu* menu, const QString& objectName, const QString& caption) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(objectName);
@@ -349,7 +358,7 @@ void TextWindow::mnuAusschneiden_Click() {
     QTextCursor cursor = text_->textCursor();
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    clipboard->setText(cursor.selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n')));
+    clipboard->setText(SelectedTextOf(cursor));
     cursor.removeSelectedText();
     text_->setTextCursor(cursor);
 }
@@ -357,7 +366,7 @@ void TextWindow::mnuAusschneiden_Click() {
 void TextWindow::mnuKopieren_Click() {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    clipboard->setText(text_->textCursor().selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n')));
+    clipboard->setText(SelectedTextOf(text_->textCursor()));
 }
 
 void TextWindow::mnuEinfuegen_Click() {

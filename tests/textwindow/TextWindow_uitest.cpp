@@ -334,6 +334,20 @@ private slots:
         QCOMPARE(f.window.Text()->toPlainText(), QString("aXYbef"));
     }
 
+    // Copied and cut text has "\n" line breaks, also for a Shift+Enter break.
+    void CopiedLineBreaksAreNewlines() {
+        Fixture f("ab\ncd", true);
+        QTextCursor cursor = f.window.Text()->textCursor();
+        cursor.setPosition(1);
+        cursor.insertText(QString(QChar::LineSeparator));
+        cursor.select(QTextCursor::Document);
+        f.window.Text()->setTextCursor(cursor);
+        f.window.mnuKopieren_Click();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("a\nb\ncd"));
+        f.window.mnuAusschneiden_Click();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("a\nb\ncd"));
+    }
+
     void ActivationFromAnotherWindowTakesANewActivationText() {
         Fixture f("abc", true);
         QWidget other;
