@@ -33,6 +33,14 @@ bool ConfirmOverwrite(QWidget* parent, const QString& title, const QString& path
     return ShowMessageBox(parent, question, title, MessageButtons::YesNo) == MessageAnswer::Yes;
 }
 
+// A name of blanks only; the dialog may have added the default extension.
+bool IsBlankName(const QString& path, const QString& defaultSuffix) {
+    QString name = QFileInfo(path).fileName();
+    const QString suffix = QLatin1Char('.') + defaultSuffix;
+    if (name.endsWith(suffix)) name.chop(suffix.size());
+    return name.trimmed().isEmpty();
+}
+
 void ReportCancel(ZekState& state, const StatusLine& text2, const QString& title) {
     state.ErrorCode = 91;
     text2(title + QStringLiteral(": Fehlerabbruch bei Dateidialog."));
@@ -97,7 +105,7 @@ QString SaveFileDialog(QWidget* parent, ZekState& state, const StatusLine& text2
             ReportCancel(state, text2, title);
             return {};
         }
-        if (QFileInfo(*path).fileName().trimmed().isEmpty()) {
+        if (IsBlankName(*path, request.defaultSuffix)) {
             state.ErrorCode = 38;
             text2(title + QStringLiteral(": Leerer Dateiname bei Dateidialog."));
             return {};

@@ -157,6 +157,19 @@ private slots:
         QCOMPARE(state.ErrorCode, 0);
     }
 
+    // The real dialog adds the default extension to a blank name; the name
+    // counts as blank all the same.
+    void TheRealSaveDialogWithABlankName() {
+        QTemporaryDir dir;
+        ZekState state;
+        Messages messages;
+        AcceptRealDialogWith(dir.path() + "/   ");
+        QCOMPARE(ui::SaveFileDialog(nullptr, state, messages.Sink(), "Speichern", "ZE-Assemblerprogramme|*.zek"),
+                 QString());
+        QCOMPARE(state.ErrorCode, 38);
+        QCOMPARE(messages.lines, QStringList({"Speichern: Leerer Dateiname bei Dateidialog."}));
+    }
+
     void TheRealOpenDialogCancelled() {
         ZekState state;
         Messages messages;
