@@ -23,6 +23,9 @@ constexpr int FrameWidth = 246;
 constexpr int FrameHeight = 330;
 constexpr int MinimumWidth = 6960;
 constexpr int MinimumHeight = 3360;
+// Opening size: wide enough for a whole instruction trace line (89 characters).
+constexpr int StartWidth = 12000;
+constexpr int StartHeight = 6600;
 constexpr int BandColumns = 5;
 
 QString HelpText() {
@@ -97,7 +100,7 @@ HaltDialog::HaltDialog(DialogHost& host, QWidget* parent) : QDialog(parent), hos
     AddViewButton("Befehlsliste", "Dokum.", "Zeigt Befehlsliste an",
                   [] { return FromCoreLines(DocumentationText()); });
 
-    resize(TwipsToPixelsX(9600 - FrameWidth), TwipsToPixelsY(6600 - FrameHeight));
+    resize(TwipsToPixelsX(StartWidth - FrameWidth), TwipsToPixelsY(StartHeight - FrameHeight));
     Form_Load();
 }
 
