@@ -4,6 +4,8 @@
 #include <string_view>
 #include <utility>
 
+#include "reports/NumberFormat.h"
+
 // The manual is written line by line into one string. Reference lines of
 // chapter 1 are built from their three columns so that the fields always
 // have their fixed widths; everything else is written out as it appears.
@@ -43,11 +45,7 @@ class Manual {
 
   void Ref(std::string_view mnemonic, std::string_view operands, std::string_view description,
            std::size_t operandField = kOperandField) {
-    std::string line;
-    line.append(mnemonic).resize(kMnemonicField, ' ');
-    line.append(operands).resize(kMnemonicField + operandField, ' ');
-    line.append(description);
-    Line(line);
+    Line(PadRight(mnemonic, kMnemonicField) + PadRight(operands, operandField) + std::string(description));
   }
 
   std::string Take() { return std::move(text_); }
