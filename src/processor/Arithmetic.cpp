@@ -15,7 +15,7 @@ bool IsInteger(double v) { return std::isfinite(v) && std::floor(v) == v; }
 // For an integral v.
 bool IsOdd(double v) { return std::fmod(v, 2.0) != 0; }
 
-// ln(x) / ln(base) for the three fixed-base logarithms.
+// ln(x) / lnBase, the logarithm of x to the base whose logarithm is lnBase.
 Outcome Logarithm(double x, double lnBase) {
     if (x > 0) return {std::log(x) / lnBase};
     if (x == 0) return {-ValueLimit, 108};
@@ -142,9 +142,7 @@ Outcome Logx(double x, double y) {
     if (y < 0) return {0, 109};
     if (y == 0) return {0, 110};
     if (y == 1) return {ValueLimit, 111};
-    if (x > 0) return {std::log(x) / std::log(y)};
-    if (x == 0) return {-ValueLimit, 108};
-    return {-ValueLimit, 107};
+    return Logarithm(x, std::log(y));
 }
 
 double Bin(double x) { return x != 0 ? 1 : 0; }
