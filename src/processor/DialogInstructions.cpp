@@ -7,6 +7,7 @@
 #include <string>
 
 #include "assembler/NameCoding.h"
+#include "processor/Control.h"
 #include "processor/DialogOrFileInstructions.h"
 #include "reports/NumberFormat.h"
 
@@ -76,7 +77,7 @@ int PlacesWithin100(double value) {
 int DecimalPlaces(ZekState& state, double value) {
     const double places = std::floor(value);
     if (!(places >= INT16_MIN && places <= INT16_MAX)) {
-        InstructionFault(state, "\xDC" "berlauf");
+        state.ErrorCode = OverflowFault(state);
         return 0;
     }
     return PlacesWithin100(places);

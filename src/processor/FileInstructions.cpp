@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "assembler/NameCoding.h"
+#include "processor/Control.h"
 #include "processor/DialogOrFileInstructions.h"
 #include "processor/FileReplacement.h"
 #include "reports/NumberFormat.h"
@@ -46,7 +47,7 @@ std::int32_t LastInTable(const ZekState& state, double last) {
 // (a negative count, or a not-a-number, which has no integer value).
 bool CountOperand(ZekState& state, double y, double& count) {
     count = std::floor(y);
-    if (std::isnan(count)) InstructionFault(state, "\xDC" "berlauf");
+    if (std::isnan(count)) state.ErrorCode = OverflowFault(state);
     return count >= 0;
 }
 
@@ -115,7 +116,7 @@ void ReadValues(ZekState& state, const fs::path& path, std::int32_t base, double
         if (!line.empty() && line.back() == '\r') line.pop_back();
         bool overflow = false;
         const double value = NumberFromText(line, &overflow);
-        if (overflow) InstructionFault(state, "\xDC" "berlauf");
+        if (overflow) state.ErrorCode = OverflowFault(state);
         state.Symbols[k].value = LimitedValue(state, value);
     }
     if (last > lastInTable) state.ErrorCode = 114;
