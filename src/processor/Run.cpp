@@ -139,9 +139,9 @@ void Execute(ZekState& state, WindowSystem& windows, std::int64_t maxSteps) {
     // Runs a rare instruction or a call out of the loop on a copy of the
     // registers, with ErrorCode and RunMode in the state. False when the
     // tables have changed their shape meanwhile, which ends the run.
-    auto callOut = [&](std::int32_t givenNextIP, std::int32_t& putAddress, double& a, double& b, double& c,
-                       auto&& call) __attribute__((always_inline)) {
-        Cycle cycle{ip, givenNextIP, ShownCounter(count()), putAddress, a, b, c, errorHandled};
+    auto callOut = [&](std::int32_t& putAddress, double& a, double& b, double& c, auto&& call)
+                       __attribute__((always_inline)) {
+        Cycle cycle{ip, nextIP, ShownCounter(count()), putAddress, a, b, c, errorHandled};
         state.ErrorCode = errorCode;
         call(cycle);
         errorCode = state.ErrorCode;
@@ -187,8 +187,7 @@ void Execute(ZekState& state, WindowSystem& windows, std::int64_t maxSteps) {
                 if (!IntToInt32(target, nextIP)) errorCode = OverflowFault(state);
             };
             auto rare = [&](auto execute) {
-                return callOut(nextIP, putAddress, a, b, c,
-                               [&](Cycle& cycle) { execute(state, line, cycle); });
+                return callOut(putAddress, a, b, c, [&](Cycle& cycle) { execute(state, line, cycle); });
             };
             bool tablesIntact = true;
 
@@ -283,8 +282,7 @@ void Execute(ZekState& state, WindowSystem& windows, std::int64_t maxSteps) {
                 case Operation::Read:
                 case Operation::Write:
                 case Operation::Save:
-                    // NextIP enters as the loop left it, at IP: an input that fails runs again.
-                    tablesIntact = callOut(ip, putAddress, a, b, c, [&](Cycle& cycle) {
+                    tablesIntact = callOut(putAddress, a, b, c, [&](Cycle& cycle) {
                         ExecuteGroup6(operation, state, windows, line, cycle);
                     });
                     break;
@@ -335,14 +333,14 @@ void Execute(ZekState& state, WindowSystem& windows, std::int64_t maxSteps) {
 
         if (runMode == 2 || (runMode == 1 && (errorHandled || errorCode != 0)) || state.HaltSignal ||
             operation == Operation::Halt) {
-            if (!callOut(nextIP, putAddress, a, b, c, [&](Cycle& cycle) { ShowHalt(state, windows, cycle); }))
+            if (!callOut(putAddress, a, b, c, [&](Cycle& cycle) { ShowHalt(state, windows, cycle); }))
                 return AbandonRun(state);
         }
 
         errorHandled = false;
         if (untilEvent == 0) {
             if (nextEvent % YieldInterval == 0 &&
-                !callOut(nextIP, putAddress, a, b, c, [&](Cycle&) { YieldOnce(state, windows); }))
+                !callOut(putAddress, a, b, c, [&](Cycle&) { YieldOnce(state, windows); }))
                 return AbandonRun(state);
             if (nextEvent == stepBound) state.AbortSignal = true;  // the step bound acts as the abort signal
             const std::int64_t reached = nextEvent;
