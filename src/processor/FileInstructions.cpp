@@ -28,8 +28,12 @@ fs::path FilePath(const ZekState& state, std::int32_t address, std::string_view 
     return fs::path(state.DataDirectory) / fileName;
 }
 
+// A failing file operation: code 100 with the fault's description for
+// ErrorText; the instruction carries on with its next step, and a later code
+// of the same instruction overwrites the 100.
 void FileFault(ZekState& state, const fs::path& path, std::string_view what, const std::string& cause) {
-    InstructionFault(state, "Datei " + path.filename().string() + " " + std::string(what) + ": " + cause);
+    state.ErrorCode = 100;
+    state.FaultDescription = "Datei " + path.filename().string() + " " + std::string(what) + ": " + cause;
 }
 
 // The cause of the last failed stream operation, as far as the system tells.
