@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +17,7 @@
 #include "shell/DocumentationText.h"
 #include "shell/QtWindowSystem.h"
 #include "store/ProgramStore.h"
+#include "util/Clipboard.h"
 #include "util/Fonts.h"
 #include "util/MessageBoxes.h"
 #include "util/PlainText.h"
@@ -78,18 +78,6 @@ QAction* MakeIndexedAction(QMenu* menu, const char* array, int index, const char
     QAction* action = MakeAction(menu, Utf8(array) + QString::number(index), caption, shortcut);
     action->setProperty("index", index);
     return action;
-}
-
-// The selected characters of a text box, with "\n" line breaks.
-QString SelectedText(const QPlainTextEdit* box) {
-    const QTextCursor cursor = box->textCursor();
-    return PlainTextOf(*box).mid(cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart());
-}
-
-void SetClipboardText(const QString& text) {
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->clear();
-    if (!text.isEmpty()) clipboard->setText(text);
 }
 
 }  // namespace
@@ -662,26 +650,14 @@ void MainWindow::Laufzeitprotokoll_Click() {
 
 void MainWindow::mnuAusschneiden_Click() {
     if (!text3_->isHidden()) return;
-    SetClipboardText(SelectedText(text4_));
-    QTextCursor cursor = text4_->textCursor();
-    cursor.removeSelectedText();
-    text4_->setTextCursor(cursor);
+    CutSelectionToClipboard(*text4_);
 }
 
-void MainWindow::mnuKopieren_Click() { SetClipboardText(SelectedText(text4_->isHidden() ? text3_ : text4_)); }
+void MainWindow::mnuKopieren_Click() { CopySelectionToClipboard(text4_->isHidden() ? *text3_ : *text4_); }
 
-// Pasting inserts in front of a selection instead of replacing it and
-// leaves the cursor at the start of the inserted text.
 void MainWindow::mnuEinfuegen_Click() {
     if (!text3_->isHidden()) return;
-    QString pasted = QGuiApplication::clipboard()->text();
-    pasted.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    const int start = text4_->textCursor().selectionStart();
-    QTextCursor cursor(text4_->document());
-    cursor.setPosition(start);
-    cursor.insertText(pasted);
-    cursor.setPosition(start);
-    text4_->setTextCursor(cursor);
+    PasteInFrontOfSelection(*text4_);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

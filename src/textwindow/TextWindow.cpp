@@ -1,7 +1,6 @@
 #include "textwindow/TextWindow.h"
 
 #include <QAction>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -15,6 +14,7 @@
 #include <QWindow>
 
 #include "textwindow/CharacterConversion.h"
+#include "util/Clipboard.h"
 #include "util/FileDialogs.h"
 #include "util/Fonts.h"
 #include "util/MessageBoxes.h"
@@ -36,15 +36,6 @@ QFont ScreenFont(const QString& family, bool fixedPitch, int pointSize) {
     font.setFixedPitch(fixedPitch);
     font.setPointSize(pointSize);
     return font;
-}
-
-// The selected characters with "\n" line breaks, also where Shift+Enter
-// made a line separator.
-QString SelectedTextOf(const QTextCursor& cursor) {
-    QString text = cursor.selectedText();
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
-    return text;
 }
 
 QAction* AddAction(QMenu* menu, const QString& objectName, const QString& caption) {
@@ -355,31 +346,14 @@ bool TextWindow::Form_Unload() {
 
 void TextWindow::mnuAusschneiden_Click() {
     if (!IsEditMode()) return;
-    QTextCursor cursor = text_->textCursor();
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->clear();
-    clipboard->setText(SelectedTextOf(cursor));
-    cursor.removeSelectedText();
-    text_->setTextCursor(cursor);
+    CutSelectionToClipboard(*text_);
 }
 
-void TextWindow::mnuKopieren_Click() {
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->clear();
-    clipboard->setText(SelectedTextOf(text_->textCursor()));
-}
+void TextWindow::mnuKopieren_Click() { CopySelectionToClipboard(*text_); }
 
 void TextWindow::mnuEinfuegen_Click() {
     if (!IsEditMode()) return;
-    // Inserted in front of a selection, which stays; the cursor goes to the
-    // start of the inserted text.
-    const int start = text_->textCursor().selectionStart();
-    QTextCursor insert(text_->document());
-    insert.setPosition(start);
-    insert.insertText(QGuiApplication::clipboard()->text());
-    QTextCursor cursor(text_->document());
-    cursor.setPosition(start);
-    text_->setTextCursor(cursor);
+    PasteInFrontOfSelection(*text_);
 }
 
 void TextWindow::Recode(bool inDos) {
