@@ -7,17 +7,15 @@
 #include <cmath>
 #include <cstdint>
 
+#include "store/MachineConstants.h"
 #include "store/RandomGenerator.h"
 
 namespace zek {
 
-// The machine's own constants (these decimal values, not the library's).
-inline constexpr double PiValue = 3.14159265358979;
+// Further constants of the computing instructions (these decimal values).
 inline constexpr double HalfPi = 1.570796326794895;
-inline constexpr double EulerValue = 2.71828182845906;
 inline constexpr double NearOne = 0.999999999999;
 inline constexpr double OneLimit = 1.0000000000001;
-inline constexpr double Tiny = 1E-99;
 
 // The value stored into operand 1 and the error code (0 none).
 struct Outcome {

@@ -9,7 +9,7 @@
 namespace zek {
 
 std::uint8_t OverflowFault(ZekState& state) {
-    state.FaultDescription = "\xDC" "berlauf";
+    state.FaultDescription = OverflowDescription;
     return 100;
 }
 

@@ -6,12 +6,11 @@
 #include <cstdint>
 
 #include "store/CodeTable.h"
+#include "store/MachineConstants.h"
 #include "store/WindowSystem.h"
 #include "store/ZekState.h"
 
 namespace zek {
-
-inline constexpr double ValueLimit = 9.999999999999E99;
 
 struct Cycle {
     std::int32_t IP = 0;

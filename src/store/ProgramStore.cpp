@@ -5,11 +5,11 @@
 #include <cstdint>
 #include <string>
 
+#include "store/MachineConstants.h"
+
 namespace zek {
 namespace {
 
-constexpr double PiLiteral = 3.14159265358979;
-constexpr char OverflowDescription[] = "\xDC" "berlauf";
 
 struct PredefinedRow {
     const char* name;
@@ -21,16 +21,16 @@ std::array<PredefinedRow, PredefinedSymbolCount - 2> PredefinedRows(double R, do
                                                                     double CxTarget, double CyTarget, double kx,
                                                                     double kxTarget) {
     return {{
-        {"pi", PiLiteral},
-        {"pi/2", PiLiteral / 2},
-        {"pi/4", PiLiteral / 4},
-        {"e", 2.71828182845906},
+        {"pi", PiValue},
+        {"pi/2", PiValue / 2},
+        {"pi/4", PiValue / 4},
+        {"e", EulerValue},
         {"\xAE", R},
         {"\xAE" "f", f},
-        {"\xB0(", PiLiteral / 180},
-        {"(\xB0", 180 / PiLiteral},
-        {"eps", 1E-99},
-        {"max", 9.999999999999E99},
+        {"\xB0(", PiValue / 180},
+        {"(\xB0", 180 / PiValue},
+        {"eps", Tiny},
+        {"max", ValueLimit},
         {"r0", 0}, {"r1", 0}, {"r2", 0}, {"r3", 0}, {"r4", 0}, {"r5", 0}, {"r6", 0}, {"r7", 0},
         {"\xA0", 0},
         {"x", 0}, {"y", 0}, {"z", 0}, {"x'", 0}, {"y'", 0}, {"z'", 0},

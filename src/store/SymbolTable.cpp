@@ -118,9 +118,4 @@ void SymbolTable::Clear() {
     arrays_.clear();
 }
 
-void SymbolTable::Reserve(std::size_t count) {
-    entries_.reserve(count);
-    GrowIndex(count);
-}
-
 }  // namespace zek

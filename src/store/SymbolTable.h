@@ -42,7 +42,6 @@ public:
     std::int32_t AppendElements(const std::string& arrayName, std::int32_t highestIndex);
 
     void Clear();
-    void Reserve(std::size_t count);
 
 private:
     // Open addressing over the addresses of the first entry of each name;
