@@ -16,8 +16,6 @@
 namespace zek::ui {
 namespace {
 
-constexpr double ValueLimit = 9.999999999999E99;
-
 QPushButton* MakeButton(QWidget* parent, const QString& name, const char* caption, const char* tooltip) {
     auto* button = new QPushButton(QString::fromUtf8(caption), parent);
     button->setObjectName(name);
@@ -132,8 +130,7 @@ void IoDialog::Symbolwert_Change() {
     const qsizetype lineBreak = text.indexOf(QLatin1Char('\n'));
     const bool entered = lineBreak >= 0;
     if (entered) text.truncate(lineBreak);
-    text.replace(QLatin1Char(','), QLatin1Char('.'));
-    symbolValue_ = std::clamp(NumberFromText(ToCore(text)), -ValueLimit, ValueLimit);
+    symbolValue_ = TypedNumber(ToCore(text));
     ShowSymbol();
     if (entered) Uebernehmen_Click();
 }

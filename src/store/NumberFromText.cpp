@@ -5,6 +5,7 @@
 #include <string>
 #include <system_error>
 
+#include "store/MachineConstants.h"
 #include "store/ProgramStore.h"
 
 namespace zek {
@@ -145,6 +146,10 @@ double NumberFromText(std::string_view text, bool* overflow) {
     const double exponent = LeadingNumber(std::string_view(t).substr(firstMarker + 1));
     if (std::fabs(std::log10(m)) + exponent >= GuardMagnitude) return SignedGuard(mantissa);
     return LeadingNumber(t, overflow);
+}
+
+double TypedNumber(std::string_view text) {
+    return std::clamp(NumberFromText(text), -ValueLimit, ValueLimit);
 }
 
 }  // namespace zek

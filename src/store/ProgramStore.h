@@ -32,6 +32,11 @@ std::int32_t EnterSymbol(ZekState& state, std::string& name, std::int32_t& count
 // result is 0 and `*overflow` (when given) is set.
 double NumberFromText(std::string_view text, bool* overflow = nullptr);
 
+// A number as the user types it for `input`: "," or "." as the decimal
+// separator, read by NumberFromText and kept within +-ValueLimit, the limits
+// of a symbol's value.
+double TypedNumber(std::string_view text);
+
 // The leading-number reading: blanks, tabs and line feeds are skipped
 // anywhere; sign, digits, "." and digits, an exponent with "E" or "D";
 // reading stops at the first character that does not fit; no number gives 0.

@@ -2,9 +2,6 @@
 
 #include <unistd.h>
 
-#include <algorithm>
-
-#include "processor/Cycle.h"
 #include "reports/NumberFormat.h"
 #include "store/Encoding1252.h"
 #include "store/ProgramStore.h"
@@ -68,9 +65,7 @@ void TerminalWindowSystem::Input(const std::string& message, const std::string& 
         return;
     }
     if (echoInput_) WriteUtf8(line + "\n");
-    std::string text = Utf8To1252(line);
-    std::replace(text.begin(), text.end(), ',', '.');
-    value = std::clamp(NumberFromText(text), -ValueLimit, ValueLimit);
+    value = TypedNumber(Utf8To1252(line));
 }
 
 bool TerminalWindowSystem::ReadLine(std::string& line) {

@@ -85,5 +85,15 @@ TEST(LeadingNumber, IgnoresTheLocale) {
     EXPECT_EQ(stopped, 1);
 }
 
+TEST(TypedNumber, ReadsBothSeparatorsAndKeepsTheSymbolLimits) {
+    EXPECT_EQ(TypedNumber("1,5"), 1.5);
+    EXPECT_EQ(TypedNumber("1.5"), 1.5);
+    EXPECT_EQ(TypedNumber("1E3"), 1000);
+    EXPECT_EQ(TypedNumber("1E400"), 9.999999999999E99);
+    EXPECT_EQ(TypedNumber("-1E400"), -9.999999999999E99);
+    EXPECT_EQ(TypedNumber("abc"), 0);
+    EXPECT_EQ(TypedNumber(""), 0);
+}
+
 }  // namespace
 }  // namespace zek
