@@ -59,4 +59,24 @@ std::vector<std::string> ReadSourceLines(std::string_view source) {
     return lines;
 }
 
+std::string SourceTextFromBytes(std::string_view bytes) {
+    std::string text;
+    text.reserve(bytes.size() + 2);
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const std::size_t end = bytes.find_first_of("\r\n", i);
+        if (end == std::string_view::npos) {
+            text.append(bytes.substr(i));
+            text += "\r\n";
+            break;
+        }
+        text.append(bytes.substr(i, end - i));
+        text += "\r\n";
+        const bool crlf = bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n';
+        i = end + (crlf ? 2 : 1);
+    }
+    return text;
+}
+
+
 }  // namespace zek

@@ -10,4 +10,9 @@ namespace zek {
 // label form «name:». Entries may be empty; their index + 1 is the line number.
 std::vector<std::string> ReadSourceLines(std::string_view source);
 
+// The source text of a file's bytes: CR LF, a lone CR and a lone LF each end
+// a line; the text is the lines, each followed by CR LF. So a last line
+// without a break gets one, and an empty file gives an empty text.
+std::string SourceTextFromBytes(std::string_view bytes);
+
 }  // namespace zek

@@ -17,9 +17,4 @@ bool WriteTextFile(const QString& path, std::string_view bytes);
 // SourceTextFromBytes). On failure returns false and leaves `text` alone.
 bool ReadSourceFile(const QString& path, std::string& text);
 
-// The line structure of a source file: CR LF, a lone CR and a lone LF each
-// end a line; the text is the lines, each followed by CR LF. So a last line
-// without a break gets one, and an empty file gives an empty text.
-std::string SourceTextFromBytes(std::string_view bytes);
-
 }  // namespace zek::ui

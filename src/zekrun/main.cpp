@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "assembler/Assembler.h"
+#include "assembler/SourceReader.h"
 #include "processor/Processor.h"
 #include "reports/Reports.h"
 #include "shell/DocumentationText.h"
@@ -110,21 +111,6 @@ std::optional<std::string> ReadFile(const std::string& path) {
     return bytes;
 }
 
-// CR LF, a lone LF and a lone CR all end a line; the Assembler wants CR LF.
-std::string WithCrLfLineEnds(std::string_view text) {
-    std::string result;
-    result.reserve(text.size() + text.size() / 16);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' || text[i] == '\n') {
-            result += "\r\n";
-            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        } else {
-            result += text[i];
-        }
-    }
-    return result;
-}
-
 void WriteOut(const std::string& text1252) {
     const std::string utf8 = zek::Utf8From1252(text1252);
     std::fwrite(utf8.data(), 1, utf8.size(), stdout);
@@ -167,7 +153,7 @@ int main(int argc, char** argv) {
 
     // Assembly errors are listed in the halt dialog, which the terminal
     // closes with "Fortsetzen": the program runs with its faulty lines.
-    zek::Assemble(state, terminal, WithCrLfLineEnds(*source));
+    zek::Assemble(state, terminal, zek::SourceTextFromBytes(*source));
     if (state.ErrorCode == 90) {
         std::fprintf(stderr, "zekrun: Assembler wurde abgebrochen\n");
         return state.ErrorCode;

@@ -3,12 +3,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "assembler/SourceReader.h"
 #include "support/ui/TestFiles.h"
 #include "util/TextFile.h"
 
 using namespace zek::testing;
 using zek::ui::ReadSourceFile;
-using zek::ui::SourceTextFromBytes;
+using zek::SourceTextFromBytes;
 using zek::ui::WriteTextFile;
 
 class TextFileTest : public QObject {
