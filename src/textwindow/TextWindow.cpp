@@ -190,8 +190,7 @@ void TextWindow::Form_Activate() {
     punkt_->setText(QString::number(FontSizes[7]));
     hScroll1_->setValue(7);  // a move runs HScroll1_Change and its message
 
-    schriftart_->setText(FontIsMonospaced ? QStringLiteral("Satzschrift") : QStringLiteral("Textschrift"));
-    schriftart_->setFont(FontIsMonospaced ? ScreenFont(varioFontName_, false, 8) : ScreenFont(monoFontName_, true, 8));
+    ShowFontButton();
 
     mnuSchliessen->setText(edit ? QStringLiteral("&Beenden und Übernehmen") : QStringLiteral("&Beenden"));
     schliessen_->setText(edit ? QStringLiteral("B&eenden und Übernehmen") : QStringLiteral("B&eenden"));
@@ -210,18 +209,20 @@ void TextWindow::ApplyTextFont() {
     text_->setTabStopDistance(8 * text_->fontMetrics().horizontalAdvance(QLatin1Char(' ')));
 }
 
+// The button offers the other font, shown in that font.
+void TextWindow::ShowFontButton() {
+    schriftart_->setText(FontIsMonospaced ? QStringLiteral("Satzschrift") : QStringLiteral("Textschrift"));
+    schriftart_->setFont(FontIsMonospaced ? ScreenFont(varioFontName_, false, 8) : ScreenFont(monoFontName_, true, 8));
+}
+
 void TextWindow::Schriftart_Click() {
     FontIsMonospaced = !FontIsMonospaced;
     ApplyTextFont();
-    if (FontIsMonospaced) {
-        schriftart_->setText(QStringLiteral("Satzschrift"));
-        schriftart_->setFont(ScreenFont(varioFontName_, false, 8));
+    ShowFontButton();
+    if (FontIsMonospaced)
         text2_(QStringLiteral("Satzschrift (»") + varioFontName_ + QStringLiteral("«) eingestellt."));
-    } else {
-        schriftart_->setText(QStringLiteral("Textschrift"));
-        schriftart_->setFont(ScreenFont(monoFontName_, true, 8));
+    else
         text2_(QStringLiteral("Textschrift (»") + monoFontName_ + QStringLiteral("«) eingestellt."));
-    }
 }
 
 void TextWindow::HScroll1_Change() {

@@ -99,6 +99,7 @@ private:
     void OnFocusWindowChanged(QWindow* window);
 
     void ApplyTextFont();
+    void ShowFontButton();
     QString CurrentText() const;
     std::string CurrentCoreText() const;
     void ReplaceText(const QString& text);
