@@ -454,7 +454,7 @@ void MainWindow::mnuAusfuehren_Click(int /*index: every entry starts in the curr
 void MainWindow::SetTestMode_Click(int index) {
     if (index < 0 || index > 2) return;
     state_.RunMode = index;
-    textTestMode_->setText(Utf8(RunModeNames[index]));
+    ShowRunMode();
     for (int i = 0; i < 3; ++i) setTestMode_[i]->setEnabled(i != index);
     textTestMode_->repaint();
 }
