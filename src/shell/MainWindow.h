@@ -49,8 +49,6 @@ public:
     void SetText2(const QString& text) override;  // sets and repaints at once
     std::uint8_t ZEKSicherheitsabfrage(bool haltAllowed) override;
 
-    QtWindowSystem& qtWindows() { return *windows_; }
-
     // The one-line field written by the Processor (proof, info), repainted at once.
     void SetText1(const QString& text);
 
