@@ -19,9 +19,8 @@ const QString Programm = QStringLiteral("PROGRAMM");
 const QString SaveCancelled = QStringLiteral("Speichern unter: Abbruch bei Dateidialog.");
 const QString SaveFailed = QStringLiteral("Fehler bei Text speichern.");
 
-// The editor's text as it goes into a file: no-break spaces are ordinary
-// characters of a program and are kept.
-std::string EditorBytes(MainWindow& window) { return ToCoreLines(PlainTextOf(*window.Text4())); }
+// The editor's text as it goes into a file.
+std::string EditorBytes(MainWindow& window) { return ToCoreLines(window.SourceText()); }
 
 StatusLine Text2Of(MainWindow& window) {
     return [&window](const QString& message) { window.SetText2(message); };
