@@ -30,14 +30,6 @@ namespace {
 const QString DefaultTitle = QStringLiteral("ZE-Assembler");
 const QString QuestionTitle = QStringLiteral("Sicherheitsabfrage");
 
-QFont ScreenFont(const QString& family, bool fixedPitch, int pointSize) {
-    QFont font(family);
-    font.setStyleHint(fixedPitch ? QFont::TypeWriter : QFont::SansSerif);
-    font.setFixedPitch(fixedPitch);
-    font.setPointSize(pointSize);
-    return font;
-}
-
 QAction* AddAction(QMenu* menu, const QString& objectName, const QString& caption) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(objectName);
@@ -96,11 +88,11 @@ void TextWindow::CreateControls() {
     // The two font names are carried by hidden labels set in those fonts.
     monoFontLabel_ = new QLabel(QStringLiteral("Courier New"), client);
     monoFontLabel_->setObjectName(QStringLiteral("Monospaced"));
-    monoFontLabel_->setFont(ScreenFont(monoFontLabel_->text(), true, 8));
+    monoFontLabel_->setFont(FontOf(monoFontLabel_->text(), true, 8));
     monoFontLabel_->hide();
     varioFontLabel_ = new QLabel(QStringLiteral("MS Sans Serif"), client);
     varioFontLabel_->setObjectName(QStringLiteral("Variospaced"));
-    varioFontLabel_->setFont(ScreenFont(varioFontLabel_->text(), false, 8));
+    varioFontLabel_->setFont(FontOf(varioFontLabel_->text(), false, 8));
     varioFontLabel_->hide();
 
     text_ = new QPlainTextEdit(client);
@@ -205,14 +197,14 @@ void TextWindow::Form_Activate() {
 
 void TextWindow::ApplyTextFont() {
     const QString family = FontIsMonospaced ? monoFontName_ : varioFontName_;
-    text_->setFont(ScreenFont(family, FontIsMonospaced, FontSizes[sizeIndex_]));
+    text_->setFont(FontOf(family, FontIsMonospaced, FontSizes[sizeIndex_]));
     text_->setTabStopDistance(8 * text_->fontMetrics().horizontalAdvance(QLatin1Char(' ')));
 }
 
 // The button offers the other font, shown in that font.
 void TextWindow::ShowFontButton() {
     schriftart_->setText(FontIsMonospaced ? QStringLiteral("Satzschrift") : QStringLiteral("Textschrift"));
-    schriftart_->setFont(FontIsMonospaced ? ScreenFont(varioFontName_, false, 8) : ScreenFont(monoFontName_, true, 8));
+    schriftart_->setFont(FontIsMonospaced ? FontOf(varioFontName_, false, 8) : FontOf(monoFontName_, true, 8));
 }
 
 void TextWindow::Schriftart_Click() {

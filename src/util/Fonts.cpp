@@ -15,6 +15,14 @@ QFont ControlFont() {
     return font;
 }
 
+QFont FontOf(const QString& family, bool fixedPitch, int pointSize) {
+    QFont font(family);
+    font.setStyleHint(fixedPitch ? QFont::TypeWriter : QFont::SansSerif);
+    font.setFixedPitch(fixedPitch);
+    font.setPointSize(pointSize);
+    return font;
+}
+
 QFont FixedPitchFont(double pointSize) {
     QFont font(QStringLiteral("Courier New"));
     font.setPointSizeF(pointSize);

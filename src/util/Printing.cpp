@@ -7,6 +7,8 @@
 #include <QPrinterInfo>
 #include <QTextOption>
 
+#include "util/Fonts.h"
+
 namespace zek::ui {
 namespace {
 
@@ -26,17 +28,7 @@ std::unique_ptr<QPagedPaintDevice> DefaultPrinter() {
 
 }  // namespace
 
-QFont PrinterFont(const QString& family, bool fixedPitch) {
-    QFont font(family);
-    font.setPointSize(10);
-    if (fixedPitch) {
-        font.setStyleHint(QFont::TypeWriter);
-        font.setFixedPitch(true);
-    } else {
-        font.setStyleHint(QFont::SansSerif);
-    }
-    return font;
-}
+QFont PrinterFont(const QString& family, bool fixedPitch) { return FontOf(family, fixedPitch, 10); }
 
 bool PrintText(QPagedPaintDevice& device, const QString& text, const QFont& font) {
     QPainter painter;
