@@ -7,7 +7,7 @@
 #include <ctime>
 #include <string>
 
-#include "store/WindowSystem.h"
+#include "core/store/WindowSystem.h"
 
 namespace zek::bench {
 

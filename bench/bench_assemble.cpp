@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "BenchSupport.h"
-#include "assembler/Assembler.h"
-#include "assembler/SourceReader.h"
+#include "core/assembler/Assembler.h"
+#include "core/assembler/SourceReader.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "BenchSupport.h"
-#include "reports/Reports.h"
-#include "store/ProgramStore.h"
+#include "core/reports/Reports.h"
+#include "core/store/ProgramStore.h"
 
 namespace {
 

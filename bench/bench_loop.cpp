@@ -7,9 +7,9 @@
 #include <string>
 
 #include "BenchSupport.h"
-#include "assembler/Assembler.h"
-#include "processor/Processor.h"
-#include "store/ZekState.h"
+#include "core/assembler/Assembler.h"
+#include "core/processor/Processor.h"
+#include "core/store/ZekState.h"
 
 int main() {
     constexpr long long Iterations = 10000000;  // three instructions each

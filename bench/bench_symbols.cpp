@@ -7,8 +7,9 @@
 #include <cstdio>
 #include <string>
 
+#include "core/base/NumberReading.h"
 #include "BenchSupport.h"
-#include "store/ProgramStore.h"
+#include "core/store/ProgramStore.h"
 
 namespace {
 

@@ -12,9 +12,9 @@
 #include <string>
 #include <string_view>
 
-#include "assembler/Assembler.h"
-#include "processor/Processor.h"
-#include "reports/Reports.h"
+#include "core/assembler/Assembler.h"
+#include "core/processor/Processor.h"
+#include "core/reports/Reports.h"
 #include "support/ScriptedWindowSystem.h"
 
 namespace {

@@ -2,7 +2,7 @@
 # Starts the window, or without a display shows the system at work headless.
 BUILD=${1:-build}
 if [ -n "$DISPLAY" ] || [ -n "$WAYLAND_DISPLAY" ]; then
-  exec "$BUILD/src/zek"
+  exec "$BUILD/bin/zek"
 fi
 echo "Kein Bildschirm (DISPLAY/WAYLAND_DISPLAY) vorhanden: ein Beispielprogramm läuft mit zekrun."
-exec "$BUILD/src/zekrun" examples/schleife.zek
+exec "$BUILD/bin/zekrun" examples/schleife.zek

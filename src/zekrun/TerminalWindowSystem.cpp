@@ -2,10 +2,11 @@
 
 #include <unistd.h>
 
-#include "reports/NumberFormat.h"
-#include "store/Encoding1252.h"
-#include "store/ProgramStore.h"
-#include "store/Text1252.h"
+#include "core/base/NumberReading.h"
+#include "core/base/NumberFormat.h"
+#include "core/base/Encoding1252.h"
+#include "core/store/ProgramStore.h"
+#include "core/base/Text1252.h"
 
 namespace zek {
 

@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <string>
 
-#include "store/WindowSystem.h"
-#include "store/ZekState.h"
+#include "core/store/WindowSystem.h"
+#include "core/store/ZekState.h"
 
 namespace zek {
 

@@ -16,13 +16,13 @@
 #include <string_view>
 #include <vector>
 
-#include "assembler/Assembler.h"
-#include "assembler/SourceReader.h"
-#include "processor/Processor.h"
-#include "reports/Reports.h"
-#include "shell/DocumentationText.h"
-#include "store/Encoding1252.h"
-#include "store/ZekState.h"
+#include "core/assembler/Assembler.h"
+#include "core/assembler/SourceReader.h"
+#include "core/processor/Processor.h"
+#include "core/reports/Reports.h"
+#include "core/base/DocumentationText.h"
+#include "core/base/Encoding1252.h"
+#include "core/store/ZekState.h"
 #include "zekrun/TerminalWindowSystem.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "zekrun/ZekrunSandbox.h"
+#include "support/ZekrunSandbox.h"
 
 namespace zek::testing {
 namespace {

@@ -7,15 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "assembler/Assembler.h"
-#include "processor/Cycle.h"
-#include "processor/Processor.h"
-#include "reports/NumberFormat.h"
-#include "reports/Reports.h"
-#include "shell/DocumentationText.h"
-#include "store/Encoding1252.h"
+#include "core/assembler/Assembler.h"
+#include "core/processor/Cycle.h"
+#include "core/processor/Processor.h"
+#include "core/base/NumberFormat.h"
+#include "core/reports/Reports.h"
+#include "core/base/DocumentationText.h"
+#include "core/base/Encoding1252.h"
 #include "support/ScriptedWindowSystem.h"
-#include "zekrun/ZekrunSandbox.h"
+#include "support/ZekrunSandbox.h"
 
 namespace zek::testing {
 namespace {

@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <deque>
 
-#include "dialogs/DialogHost.h"
+#include "ui/dialogs/DialogHost.h"
 #include "support/ScriptedWindowSystem.h"
 
 namespace zek::uitest {

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-#include "shell/MainWindow.h"
+#include "ui/shell/MainWindow.h"
 
 namespace zek::testing {
 

@@ -10,8 +10,8 @@
 #include <optional>
 #include <vector>
 
-#include "util/FileDialogs.h"
-#include "util/MessageBoxes.h"
+#include "ui/util/FileDialogs.h"
+#include "ui/util/MessageBoxes.h"
 
 namespace zek::testing {
 

@@ -1,0 +1,82 @@
+#include "core/assembler/SourceReader.h"
+
+namespace zek {
+namespace {
+
+constexpr char Continuation = '\xB6';
+
+// Tabs become blanks, runs of blanks one blank, both ends trimmed.
+void CollapseBlanks(std::string_view line, std::string& out) {
+    out.clear();
+    for (char c : line) {
+        if (c == '\t') c = ' ';
+        if (c == ' ' && (out.empty() || out.back() == ' ')) continue;
+        out += c;
+    }
+    if (!out.empty() && out.back() == ' ') out.pop_back();
+}
+
+// Physical lines (separated by CR LF only) joined into logical lines.
+std::vector<std::string> JoinPhysicalLines(std::string_view source) {
+    std::vector<std::string> lines;
+    std::string s;
+    bool continues = false;
+    std::size_t start = 0;
+    while (start < source.size()) {
+        std::size_t end = source.find("\r\n", start);
+        if (end == std::string_view::npos) end = source.size();
+        CollapseBlanks(source.substr(start, end - start), s);
+        start = end + 2;
+        if (s.empty()) continue;  // an empty line neither counts nor ends a continuation
+
+        const bool endsWithContinuation = s.back() == Continuation;
+        std::string_view t(s);
+        if (endsWithContinuation) t.remove_suffix(1);
+        if (continues)
+            lines.back().append(t);
+        else
+            lines.emplace_back(t);
+        continues = endsWithContinuation;
+    }
+    return lines;
+}
+
+// Cuts the comment and turns the short label form «m:» into «_lab m».
+void ApplyCommentAndLabel(std::string& line) {
+    if (const std::size_t comment = line.find(';'); comment != std::string::npos) line.erase(comment);
+    if (line.empty()) return;
+    const std::size_t firstBlank = line.find(' ');
+    const std::string_view firstToken = std::string_view(line).substr(0, firstBlank);
+    if (!firstToken.empty() && firstToken.back() == ':')
+        line = "_lab " + std::string(firstToken.substr(0, firstToken.size() - 1));
+}
+
+}  // namespace
+
+std::vector<std::string> ReadSourceLines(std::string_view source) {
+    std::vector<std::string> lines = JoinPhysicalLines(source);
+    for (std::string& line : lines) ApplyCommentAndLabel(line);
+    return lines;
+}
+
+std::string SourceTextFromBytes(std::string_view bytes) {
+    std::string text;
+    text.reserve(bytes.size() + 2);
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const std::size_t end = bytes.find_first_of("\r\n", i);
+        if (end == std::string_view::npos) {
+            text.append(bytes.substr(i));
+            text += "\r\n";
+            break;
+        }
+        text.append(bytes.substr(i, end - i));
+        text += "\r\n";
+        const bool crlf = bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n';
+        i = end + (crlf ? 2 : 1);
+    }
+    return text;
+}
+
+
+}  // namespace zek

@@ -1,0 +1,31 @@
+#pragma once
+// The loop registers of one instruction cycle, shared by the instruction
+// families. Each instruction ends by setting NextIP and, on failure, the
+// state's ErrorCode.
+
+#include <cstdint>
+
+#include "core/store/CodeTable.h"
+#include "core/base/MachineConstants.h"
+#include "core/store/WindowSystem.h"
+#include "core/store/ZekState.h"
+
+namespace zek {
+
+struct Cycle {
+    std::int32_t IP = 0;
+    std::int32_t NextIP = -1;
+    std::int32_t IC = 0;
+    std::int32_t PutAddress = 0;  // symbol reported as written, for the range check; 0 none
+    double ValueA = 0;            // operand values before the instruction
+    double ValueB = 0;
+    double ValueC = 0;
+    bool ErrorHandled = false;
+};
+
+// Group 6: dialog, output-text and file instructions (input output pause
+// proof info cls printn prints read write save).
+void ExecuteDialogOrFile(Operation operation, ZekState& state, WindowSystem& windows,
+                         const Instruction& instruction, Cycle& cycle);
+
+}  // namespace zek

@@ -1,0 +1,184 @@
+#include "ui/dialogs/HaltDialog.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QResizeEvent>
+
+#include "ui/dialogs/DialogHost.h"
+#include "core/reports/Reports.h"
+#include "core/base/DocumentationText.h"
+#include "ui/util/Fonts.h"
+#include "ui/util/MessageBoxes.h"
+#include "ui/util/QtText.h"
+#include "ui/util/RunModeNames.h"
+#include "ui/util/Twips.h"
+
+namespace zek::ui {
+namespace {
+
+// The window's outer size counts its frame and title bar, which the client
+// area does not have.
+constexpr int FrameWidth = 246;
+constexpr int FrameHeight = 330;
+constexpr int MinimumWidth = 6960;
+constexpr int MinimumHeight = 3360;
+// Opening size: wide enough for a whole instruction trace line (89 characters).
+constexpr int StartWidth = 12000;
+constexpr int StartHeight = 6600;
+constexpr int BandColumns = 5;
+
+QString HelpText() {
+    return QString::fromUtf8(
+        "Der ZE-Prozessor hat die Programmabarbeitung unterbrochen und angehalten. \n\n"
+        "Dies erfolgt: \n\n"
+        " - im Testmodus 'Fehlerhalt' bei Fehlern\n"
+        " - im Testmodus 'Schrittweise' nach jedem Befehl\n"
+        " - bei Abarbeitung eines halt-Befehles \n"
+        " - bei Erkennen des Haltsignales \n\n"
+        "Es wird die Wirkung des gerade abgearbeiteten Befehls angezeigt. \n\n"
+        "Der Instruction Counter IC zählt alle Befehle ab Programmstart. "
+        "Der Instruction Pointer IP zeigt auf den gerade abgearbeiteten Befehl in der Codetabelle.\n\n"
+        "Bitte nicht wundern, dass bei Fortsetzen das Fenster nicht verschwindet, wenn "
+        "Testmodus 'Schrittweise' eingestellt ist. Dann wird sofort "
+        "wieder unterbrochen. Zum Verlassen 'Ohne Halt' fortsetzen oder Abbruch "
+        "betätigen.\n\n"
+        "Bei Assemblerfehlern erscheint im Befehlsprotokoll eine Assemblerfehlerliste. \n\n"
+        "Laufzeitfehler werden im Laufzeitprotokoll gezählt.");
+}
+
+}  // namespace
+
+HaltDialog::HaltDialog(DialogHost& host, QWidget* parent) : QDialog(parent), host_(host) {
+    setObjectName(QStringLiteral("HaltDialog"));
+    setWindowTitle(QStringLiteral("ZE-Maschine: Halt"));
+    setFont(ControlFont());
+    setModal(true);
+    setMinimumSize(TwipsToPixelsX(MinimumWidth - FrameWidth), TwipsToPixelsY(MinimumHeight - FrameHeight));
+
+    text1_ = new QPlainTextEdit(this);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setFont(FixedPitchFont(10.5));
+    text1_->setReadOnly(true);
+    text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
+
+    testmodus_ = new QLineEdit(this);
+    testmodus_->setObjectName(QStringLiteral("Testmodus"));
+    testmodus_->setToolTip(QStringLiteral("Aktueller Testmodus"));
+    testmodus_->setReadOnly(true);
+    testmodus_->setAlignment(Qt::AlignCenter);
+    band_.push_back(testmodus_);
+
+    const auto modeButton = [this](const char* name, const char* caption, const char* tooltip, int mode) {
+        connect(AddButton(name, caption, tooltip), &QPushButton::clicked, this, [this, mode] { SetRunMode(mode); });
+    };
+    modeButton("OhneHalt", "'Ohne Halt'", "Stellt Testmodus 'Ohne Halt' ein", 0);
+    modeButton("Fehlerhalt", "'Fehlerhalt'", "Stellt Testmodus 'Fehlerhalt' ein", 1);
+    modeButton("Schrittweise", "'Schrittweise'", "Stellt Testmodus 'Schrittweise' ein", 2);
+    connect(AddButton("Hilfe", "Hilfe", "Hilfe! Hilfe!"), &QPushButton::clicked, this, &HaltDialog::Hilfe_Click);
+
+    QPushButton* fortsetzen = AddButton("Fortsetzen", "Fortsetzen", "Fortsetzung in aktuellem Testmodus");
+    fortsetzen->setDefault(true);
+    connect(fortsetzen, &QPushButton::clicked, this, &HaltDialog::Fortsetzen_Click);
+    connect(AddButton("Abbruch", "Abbruch !!", "Weist Programmabbruch an"), &QPushButton::clicked, this,
+            &HaltDialog::Abbruch_Click);
+
+    ZekState& state = host_.state();
+    AddViewButton("Befehlsprotokoll", "Protokoll", "Zeigt Befehlsprotokoll an",
+                  [&state] { return FromCoreLines(state.InstructionProtocol); });
+    AddViewButton("Laufzeitprotokoll", "L-Protokoll", "Zeigt Laufzeitprotokoll an",
+                  [&state] { return FromCoreLines(ExecutionProtocol(state)); });
+    AddViewButton("Code", "Code", "Zeigt Codetabelle an", [&state] { return FromCoreLines(CodeTableListing(state)); });
+    AddViewButton("Symboltabelle", "Symbole", "Zeigt Standardsymboltabelle (ohne Feldelemente) an",
+                  [this] { return FromCoreLines(SymbolTableListing(host_.state(), host_.windows(), false)); });
+    AddViewButton("SymboltabelleLang", "Symbole (l)",
+                  "Zeigt vollständige Symboltabelle (mit allen Feldelementen) an",
+                  [this] { return FromCoreLines(SymbolTableListing(host_.state(), host_.windows(), true)); });
+    AddViewButton("Ausgabetext", "Ausgabetext", "Zeigt Ausgabetext an",
+                  [&state] { return FromCoreLines(state.OutputText); });
+    AddViewButton("Assemblerprogramm", "Programm", "Zeigt Programm an", [this] { return host_.SourceText(); });
+    AddViewButton("Befehlsliste", "Dokum.", "Zeigt Befehlsliste an",
+                  [] { return FromCoreLines(DocumentationText()); });
+
+    resize(TwipsToPixelsX(StartWidth - FrameWidth), TwipsToPixelsY(StartHeight - FrameHeight));
+    Form_Load();
+}
+
+QPushButton* HaltDialog::AddButton(const char* name, const char* caption, const char* tooltip) {
+    auto* button = new QPushButton(QString::fromUtf8(caption), this);
+    button->setObjectName(QString::fromUtf8(name));
+    button->setToolTip(QString::fromUtf8(tooltip));
+    button->setAutoDefault(false);
+    band_.push_back(button);
+    return button;
+}
+
+void HaltDialog::AddViewButton(const char* name, const char* caption, const char* tooltip,
+                               std::function<QString()> text) {
+    connect(AddButton(name, caption, tooltip), &QPushButton::clicked, this,
+            [this, text = std::move(text)] { ShowText(text()); });
+}
+
+void HaltDialog::ShowText(const QString& text) {
+    text1_->setPlainText(text);
+    text1_->repaint();
+}
+
+void HaltDialog::Form_Load() { ShowRunMode(); }
+
+void HaltDialog::ShowRunMode() {
+    const std::int32_t mode = host_.state().RunMode;
+    if (mode >= 0 && mode <= 2) testmodus_->setText(QString::fromUtf8(RunModeNames[mode]));
+}
+
+void HaltDialog::Fortsetzen_Click() { accept(); }
+
+void HaltDialog::Abbruch_Click() {
+    if (host_.ZEKSicherheitsabfrage(false) != 2) return;
+    host_.state().AbortSignal = true;
+    host_.SetText2(QStringLiteral("Abbruchsignal gesetzt"));
+    accept();
+}
+
+void HaltDialog::SetRunMode(int mode) {
+    host_.state().RunMode = mode;
+    ShowRunMode();
+    host_.SetText2(QStringLiteral("ZE-Prozessor in Modus '%1' versetzt").arg(QString::fromUtf8(RunModeNames[mode])));
+}
+
+void HaltDialog::Hilfe_Click() {
+    ShowMessageBox(this, HelpText(), QStringLiteral("ZE-Prozessor: Halt"), MessageButtons::Ok);
+}
+
+void HaltDialog::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    Form_Resize();
+}
+
+// Text1 fills the window above a band of buttons in rows of five.
+void HaltDialog::Form_Resize() {
+    if (isMinimized()) return;
+    const int width = PixelsToTwipsX(this->width()) + FrameWidth;
+    const int height = PixelsToTwipsY(this->height()) + FrameHeight;
+    if (height < MinimumHeight || width < MinimumWidth) {
+        resize(TwipsToPixelsX(std::max(width, MinimumWidth) - FrameWidth),
+               TwipsToPixelsY(std::max(height, MinimumHeight) - FrameHeight));
+        return;  // the resize comes back here with the corrected size
+    }
+    QRect text1 = TwipsRect(60, 60, width - 216 - 180, height - 1260 - 180);
+    text1_->setGeometry(text1);
+
+    const int gap = TwipsToPixelsX(45);
+    const int bandTop = text1.bottom() + 1 + gap;
+    const int rows = static_cast<int>((band_.size() + BandColumns - 1) / BandColumns);
+    const int rowHeight = (this->height() - gap - bandTop - (rows - 1) * gap) / rows;
+    const int columnWidth = (text1.width() - (BandColumns - 1) * gap) / BandColumns;
+    for (std::size_t i = 0; i < band_.size(); ++i) {
+        const int row = static_cast<int>(i) / BandColumns;
+        const int column = static_cast<int>(i) % BandColumns;
+        band_[i]->setGeometry(text1.left() + column * (columnWidth + gap), bandTop + row * (rowHeight + gap),
+                              columnWidth, rowHeight);
+    }
+}
+
+}  // namespace zek::ui

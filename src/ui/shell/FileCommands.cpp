@@ -1,0 +1,150 @@
+// The "&Datei" commands of the main window: clear, open, save, save under,
+// print, and save the displayed text. SavedSourceText holds the editor's
+// text as SourceText() reads it, since ZEKSaveTextIfChanged compares the two.
+
+#include <QPlainTextEdit>
+
+#include "ui/shell/MainWindow.h"
+#include "ui/util/FileDialogs.h"
+#include "ui/util/MessageBoxes.h"
+#include "ui/util/PlainText.h"
+#include "ui/util/Printing.h"
+#include "ui/util/QtText.h"
+#include "ui/util/TextFile.h"
+
+namespace zek::ui {
+namespace {
+
+const QString Programm = QStringLiteral("PROGRAMM");
+const QString SaveCancelled = QStringLiteral("Speichern unter: Abbruch bei Dateidialog.");
+const QString SaveFailed = QStringLiteral("Fehler bei Text speichern.");
+
+// The editor's text as it goes into a file.
+std::string EditorBytes(MainWindow& window) { return ToCoreLines(window.SourceText()); }
+
+StatusLine Text2Of(MainWindow& window) {
+    return [&window](const QString& message) { window.SetText2(message); };
+}
+
+// The save dialog was cancelled (90) or could not be shown (91): says so and
+// clears the code.
+bool SaveDialogCancelled(MainWindow& window) {
+    ZekState& state = window.state();
+    if (state.ErrorCode != 90 && state.ErrorCode != 91) return false;
+    window.SetText2(SaveCancelled);
+    state.ErrorCode = 0;
+    return true;
+}
+
+// After a failed save the source has no file and counts as changed.
+void ForgetFailedFile(MainWindow& window) {
+    window.CurrentFileName.clear();
+    window.SavedSourceText = QStringLiteral("??");
+    window.ZEKBuildNewForm();
+}
+
+}  // namespace
+
+void MainWindow::mnuAnzeigenNichts_Click() {
+    state_.ErrorCode = 0;  // a code left by an earlier command must not block this one
+    ZEKSaveTextIfChanged();
+    if (state_.ErrorCode != 0) return;
+    text4_->clear();
+    SelectView(Programm);
+    SavedSourceText.clear();
+    CurrentFileName.clear();
+    ZEKBuildNewForm();
+    SetText2(QStringLiteral("ZE-Assembler: Quellprogramm gelöscht"));
+}
+
+void MainWindow::mnuDateiOeffnen_Click() {
+    state_.ErrorCode = 0;
+    ZEKSaveTextIfChanged();
+    if (state_.ErrorCode != 0) return;
+    const QString path = OpenFileDialog(this, state_, Text2Of(*this),
+                                        QStringLiteral("ZEK: Assemblerprogramm öffnen"),
+                                        QStringLiteral("ZE-Assemblerprogramme|*.zek"));
+    if (state_.ErrorCode == 91) {
+        SetText2(QStringLiteral("Öffnen abbgebrochen"));
+        return;
+    }
+    std::string text;
+    if (!ReadSourceFile(path, text)) return;  // nothing has changed yet
+    text4_->setPlainText(FromCoreLines(text));
+    CurrentFileName = path;
+    SavedSourceText = SourceText();
+    SelectView(Programm);
+    SetText2(QStringLiteral("Programm aus Datei ") + path + QStringLiteral(" gelesen."));
+    SetText2(QStringLiteral("ZE-Assembler: Quellprogramm geöffnet"));
+    ZEKBuildNewForm();
+}
+
+void MainWindow::mnuDateiSpeichern_Click() {
+    if (CurrentFileName.isEmpty()) {
+        ShowMessageBox(this, QStringLiteral("Kein aktueller Programmname vorhanden"), QStringLiteral("ZEK: Speichern"),
+                       MessageButtons::Ok);
+        SetText2(QStringLiteral("Speichern: Kein aktueller Programmname vorhanden."));
+        return;
+    }
+    SelectView(Programm);
+    const QString path = CurrentFileName;
+    if (!WriteTextFile(path, EditorBytes(*this))) {
+        ForgetFailedFile(*this);
+        SetText2(SaveFailed);
+        return;
+    }
+    state_.ErrorCode = 0;
+    SavedSourceText = SourceText();
+    ZEKBuildNewForm();
+    SetText2(QStringLiteral("ZE-Assembler: Quellprogramm gespeichert"));
+    SetText2(QStringLiteral("Text in Datei ") + path + QStringLiteral(" abgespeichert."));
+}
+
+void MainWindow::mnuDateiSpeichernUnter_Click() {
+    SelectView(Programm);
+    const QString path = SaveFileDialog(this, state_, Text2Of(*this),
+                                        QStringLiteral("ZEK: Assemblerprogramm speichern unter ..."),
+                                        QStringLiteral("ZE-Assemblerprogramm|*.zek"));
+    if (SaveDialogCancelled(*this)) return;
+    if (path.isEmpty() || !WriteTextFile(path, EditorBytes(*this))) {
+        ForgetFailedFile(*this);
+        if (!path.isEmpty()) SetText2(SaveFailed);  // a blank name has its own message
+        return;
+    }
+    CurrentFileName = path;
+    state_.ErrorCode = 0;
+    SavedSourceText = SourceText();
+    SetText2(QStringLiteral("ZE-Assembler: Quellprogramm in neuer Datei ") + path + QStringLiteral("gespeichert"));
+    SetText2(QStringLiteral("Programm in Datei ") + path + QStringLiteral(" abgespeichert."));
+    ZEKBuildNewForm();
+}
+
+void MainWindow::mnuDrucken_Click() {
+    const QString text = PlainTextOf(text4_->isHidden() ? *text3_ : *text4_);
+    if (!PrintOnDefaultPrinter(text, PrinterFont(QStringLiteral("Courier"), true))) {
+        ShowMessageBox(this, QStringLiteral("Beim Drucken des Textes gab es Probleme."), QStringLiteral("ZEK: Drucken ..."),
+                       MessageButtons::Ok);
+        SetText2(QStringLiteral("Editor: Fehler beim Drucken des Textes."));
+        return;
+    }
+    SetText2(QStringLiteral("ZE-Assembler: Text an Drucker gesendet."));
+}
+
+void MainWindow::mnuAktuellenTextSpeichernUnter_Click() {
+    // The text shown now; the dialog must not change which one is saved.
+    const QString text = PlainTextOf(text3_->isHidden() ? *text4_ : *text3_);
+    const QString path = SaveFileDialog(this, state_, Text2Of(*this),
+                                        QStringLiteral("ZEK: Aktuellen Text speichern unter ..."),
+                                        QStringLiteral("Textdateien|*.txt"));
+    if (SaveDialogCancelled(*this)) return;
+    if (path.isEmpty()) return;  // a blank name has its own message
+    if (!WriteTextFile(path, ToCoreLines(text))) {
+        SetText2(SaveFailed);
+        return;
+    }
+    ZEKBuildNewForm();
+    SetText2(QStringLiteral("ZE-Assembler: Aktuell angezeigten Text Datei ") + path + QStringLiteral("abgespeichert"));
+    SetText2(QStringLiteral("Aktuell angezeigten Text in Datei ") + path + QStringLiteral(" abgespeichert."));
+}
+
+}  // namespace zek::ui

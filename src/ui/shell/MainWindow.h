@@ -1,0 +1,182 @@
+#pragma once
+// The main window HF: source editor, run control, views, the menus.
+//
+// Object names of control arrays: an element is named by its array name
+// followed by its index and also carries its index in the dynamic property
+// "index" ("SetTestMode0".."SetTestMode2", "mnuAnzeige1".."mnuAnzeige7",
+// "mnuAusführen0".."mnuAusführen2", "mnuHilfe1", "mnuHilfe2",
+// "mnuHilfe4".."mnuHilfe11", "mnuHilfe21", "mnuHilfe99"). The one-element
+// array Start is named "Start". All other controls carry their own names
+// ("HF", "Text4", "mnuDateiÖffnen", "mnuEinfügen", ...).
+//
+// The file commands (FileCommands.cpp), the help pages and the text window
+// (HelpPages.cpp) are implemented in their own files.
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <map>
+#include <memory>
+
+#include "ui/dialogs/DialogHost.h"
+#include "core/store/ZekState.h"
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTimer;
+
+namespace zek::ui {
+
+class QtWindowSystem;
+class TextWindow;
+
+class MainWindow : public QMainWindow, public DialogHost {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(ZekState& state, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // DialogHost
+    ZekState& state() override { return state_; }
+    WindowSystem& windows() override;
+    QString SourceText() const override;
+    void SetText2(const QString& text) override;  // sets and repaints at once
+    std::uint8_t ZEKSicherheitsabfrage(bool haltAllowed) override;
+
+    // The one-line field written by the Processor (proof, info), repainted at once.
+    void SetText1(const QString& text);
+
+    QPlainTextEdit* Text4() { return text4_; }
+    QPlainTextEdit* Text3() { return text3_; }
+
+    // "P..." shows the editor Text4, any other name the display box Text3.
+    void SelectView(const QString& name);
+    void ZEKBuildNewForm();
+    // Asks whether a changed source is to be saved; ErrorCode 0 go on, 90 cancelled.
+    void ZEKSaveTextIfChanged();
+
+    // Run control
+    void mnuAusfuehren_Click(int index);  // the start command
+    void Start_Click(int index);
+    void SetTestMode_Click(int index);
+    void Halt_Click();
+    void Abbrechen_Click();
+    void Beenden_Click();
+    void mnuDateiBeenden_Click();
+
+    // Views and editing
+    void mnuAnzeige_Click(int index);
+    void Hilfe_Click();
+    void Assemblerprogramm_Click();
+    void Ausgabetext_Click();
+    void Code_Click();
+    void Symboltabelle_Click();
+    void SymboltabelleLang_Click();
+    void Laufzeitprotokoll_Click();
+    void mnuAusschneiden_Click();
+    void mnuKopieren_Click();
+    void mnuEinfuegen_Click();
+
+    // File commands (FileCommands.cpp)
+    void mnuAnzeigenNichts_Click();
+    void mnuDateiOeffnen_Click();
+    void mnuDateiSpeichern_Click();
+    void mnuDateiSpeichernUnter_Click();
+    void mnuDrucken_Click();
+    void mnuAktuellenTextSpeichernUnter_Click();
+
+    // Help pages and the text window (HelpPages.cpp)
+    void mnuHilfe_Click(int index);
+    void CloseTextWindow();
+
+    void Timer1_Timer();
+
+    // The window's outer size in twips, as the resize rules count it.
+    QSize FormSizeTwips() const;
+
+    // The answer of the last acknowledge question (2 Ja, 1 Debugger, 0 Nein).
+    std::uint8_t AckAnswer = 0;
+    // Full path of the current source file; empty when none.
+    QString CurrentFileName;
+    // The source text as last opened or saved, in the editor's form
+    // (QString, "\n" line breaks), compared with Text4's toPlainText().
+    QString SavedSourceText;
+
+    // Datei menu
+    QAction* mnuAnzeigenNichts = nullptr;
+    QAction* mnuDateiOeffnen = nullptr;  // objectName "mnuDateiÖffnen"
+    QAction* mnuDateiSpeichern = nullptr;
+    QAction* mnuDateiSpeichernUnter = nullptr;
+    QAction* mnuDrucken = nullptr;
+    QAction* mnuAktuellenTextSpeichernUnter = nullptr;
+    QAction* mnuDateiBeenden = nullptr;
+    // Bearbeiten menu
+    QAction* mnuAusschneiden = nullptr;
+    QAction* mnuKopieren = nullptr;
+    QAction* mnuEinfuegen = nullptr;  // objectName "mnuEinfügen"
+    // Anzeigen, Ausfuehren and Hilfe menus, by index
+    std::array<QAction*, 8> mnuAnzeige{};  // 1..7
+    std::array<QAction*, 3> mnuAusfuehren{};
+    std::map<int, QAction*> mnuHilfe;  // 1, 2, 4..11, 21, 99
+
+signals:
+    // The window has closed and no run is on the stack any more: the
+    // application may end now.
+    void Closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreateMenus();
+    void CreateDateiMenu();
+    void CreateBearbeitenMenu();
+    void CreateAnzeigenMenu();
+    void CreateAusfuehrenMenu();
+    void CreateHilfeMenu();
+    void ConnectControls();
+
+    void Form_Load();
+    void Form_Activate();
+    void Form_Resize();
+    bool Form_QueryUnload();  // true allows the close
+
+    void ShowMessage(const QString& text, const QString& title);
+    void ShowLastError();
+    void ShowRunMode();
+
+    ZekState& state_;
+    std::unique_ptr<QtWindowSystem> windows_;
+    bool FormLoaded = false;
+    bool closedDuringRun_ = false;
+
+    QLineEdit* textAktiv_ = nullptr;
+    QPushButton* start_ = nullptr;
+    QLineEdit* textTestMode_ = nullptr;
+    std::array<QPushButton*, 3> setTestMode_{};
+    QPushButton* halt_ = nullptr;
+    QPushButton* abbrechen_ = nullptr;
+    QLineEdit* text1_ = nullptr;
+    QLineEdit* fehlertext_ = nullptr;
+    QPushButton* beenden_ = nullptr;
+    QLabel* lDatei_ = nullptr;
+    QPlainTextEdit* text4_ = nullptr;
+    QPlainTextEdit* text3_ = nullptr;
+    QLineEdit* text2_ = nullptr;
+    QTimer* timer1_ = nullptr;
+
+    // The modeless text window, while it is open.
+    QPointer<TextWindow> textWindow_;
+};
+
+}  // namespace zek::ui

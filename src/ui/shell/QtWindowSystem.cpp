@@ -1,0 +1,42 @@
+#include "ui/shell/QtWindowSystem.h"
+
+#include <QCoreApplication>
+
+#include "ui/dialogs/HaltDialog.h"
+#include "ui/dialogs/IoDialog.h"
+#include "ui/shell/MainWindow.h"
+#include "ui/util/MessageBoxes.h"
+#include "ui/util/QtText.h"
+
+namespace zek::ui {
+
+MessageAnswer QtWindowSystem::MessageBox(const std::string& text, const std::string& title, MessageButtons buttons) {
+    return ShowMessageBox(&window_, FromCoreLines(text), FromCore(title), buttons);
+}
+
+void QtWindowSystem::SetText1(const std::string& text) { window_.SetText1(FromCore(text)); }
+
+void QtWindowSystem::SetText2(const std::string& text) { window_.SetText2(FromCore(text)); }
+
+void QtWindowSystem::ShowHaltDialog(const std::string& caption, const std::string& text) {
+    HaltDialog dialog(window_, &window_);
+    dialog.setWindowTitle(FromCore(caption));
+    dialog.ShowText(FromCoreLines(text));
+    dialog.exec();
+}
+
+void QtWindowSystem::ZEKDialog(std::int32_t programLine, const std::string& programName,
+                               const std::string& instruction, const std::string& message,
+                               const std::string& symbolName, double& value) {
+    IoDialog dialog(window_, &window_);
+    ioDialogOpen_ = true;
+    dialog.ZEKDialog(programLine, FromCore(programName), FromCore(instruction), FromCoreLines(message),
+                     FromCore(symbolName), value);
+    ioDialogOpen_ = false;
+}
+
+void QtWindowSystem::Yield() { QCoreApplication::processEvents(); }
+
+void QtWindowSystem::CloseTextWindow() { window_.CloseTextWindow(); }
+
+}  // namespace zek::ui

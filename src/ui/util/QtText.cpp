@@ -1,0 +1,50 @@
+#include "ui/util/QtText.h"
+
+#include "core/base/Encoding1252.h"
+
+namespace zek::ui {
+
+QString FromCore(std::string_view text) {
+    QString result;
+    result.reserve(static_cast<qsizetype>(text.size()));
+    for (char c : text) result.append(QChar(static_cast<char16_t>(CodePointOf1252(static_cast<unsigned char>(c)))));
+    return result;
+}
+
+std::string ToCore(const QString& text) {
+    std::string result;
+    result.reserve(static_cast<std::size_t>(text.size()));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        // A character beyond U+FFFF comes as two code units but is one character.
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            result += ReplacementByte1252;
+            ++i;
+            continue;
+        }
+        const int byte = ByteOf1252(c.unicode());
+        result += byte < 0 ? ReplacementByte1252 : static_cast<char>(byte);
+    }
+    return result;
+}
+
+QString FromCoreLines(std::string_view text) {
+    QString result = FromCore(text);
+    result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return result;
+}
+
+std::string ToCoreLines(const QString& text) {
+    QString crlf = text;
+    crlf.replace(QChar(0x2029), QChar('\n'));  // paragraph separators of QTextDocument
+    std::string bytes = ToCore(crlf);
+    std::string result;
+    result.reserve(bytes.size() + bytes.size() / 16);
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r')) result += '\r';
+        result += bytes[i];
+    }
+    return result;
+}
+
+}  // namespace zek::ui

@@ -1,0 +1,204 @@
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "ui/dialogs/HaltDialog.h"
+#include "support/ui/FakeDialogHost.h"
+#include "support/ui/ModalScript.h"
+#include "ui/util/MessageBoxes.h"
+#include "ui/util/Twips.h"
+
+using zek::MessageAnswer;
+using zek::MessageButtons;
+using zek::ui::HaltDialog;
+using zek::uitest::FakeDialogHost;
+using zek::uitest::ModalScript;
+
+class HaltDialogTest : public QObject {
+    Q_OBJECT
+
+    static QPushButton* Button(HaltDialog& dialog, const char* name) { return dialog.findChild<QPushButton*>(name); }
+    static QString Text1(HaltDialog& dialog) { return dialog.findChild<QPlainTextEdit*>("Text1")->toPlainText(); }
+    static QString Testmodus(HaltDialog& dialog) { return dialog.findChild<QLineEdit*>("Testmodus")->text(); }
+
+private slots:
+    void controls() {
+        FakeDialogHost host;
+        HaltDialog dialog(host);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("ZE-Maschine: Halt"));
+        QVERIFY(dialog.findChild<QPlainTextEdit*>("Text1")->font().fixedPitch());
+        QCOMPARE(dialog.findChild<QLineEdit*>("Testmodus")->toolTip(), QStringLiteral("Aktueller Testmodus"));
+        const struct {
+            const char* name;
+            const char* caption;
+            const char* tooltip;
+        } buttons[] = {
+            {"Fortsetzen", "Fortsetzen", "Fortsetzung in aktuellem Testmodus"},
+            {"Abbruch", "Abbruch !!", "Weist Programmabbruch an"},
+            {"OhneHalt", "'Ohne Halt'", "Stellt Testmodus 'Ohne Halt' ein"},
+            {"Fehlerhalt", "'Fehlerhalt'", "Stellt Testmodus 'Fehlerhalt' ein"},
+            {"Schrittweise", "'Schrittweise'", "Stellt Testmodus 'Schrittweise' ein"},
+            {"Befehlsprotokoll", "Protokoll", "Zeigt Befehlsprotokoll an"},
+            {"Laufzeitprotokoll", "L-Protokoll", "Zeigt Laufzeitprotokoll an"},
+            {"Code", "Code", "Zeigt Codetabelle an"},
+            {"Symboltabelle", "Symbole", "Zeigt Standardsymboltabelle (ohne Feldelemente) an"},
+            {"SymboltabelleLang", "Symbole (l)", "Zeigt vollständige Symboltabelle (mit allen Feldelementen) an"},
+            {"Ausgabetext", "Ausgabetext", "Zeigt Ausgabetext an"},
+            {"Assemblerprogramm", "Programm", "Zeigt Programm an"},
+            {"Befehlsliste", "Dokum.", "Zeigt Befehlsliste an"},
+            {"Hilfe", "Hilfe", "Hilfe! Hilfe!"},
+        };
+        for (const auto& expected : buttons) {
+            QPushButton* button = Button(dialog, expected.name);
+            QVERIFY2(button, expected.name);
+            QCOMPARE(button->text(), QString::fromUtf8(expected.caption));
+            QCOMPARE(button->toolTip(), QString::fromUtf8(expected.tooltip));
+        }
+    }
+
+    void loadShowsRunMode_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("0") << 0 << "Ohne Halt";
+        QTest::newRow("1") << 1 << "Fehlerhalt";
+        QTest::newRow("2") << 2 << "Schrittweise";
+        QTest::newRow("other") << 7 << "";
+    }
+    void loadShowsRunMode() {
+        QFETCH(int, mode);
+        QFETCH(QString, shown);
+        FakeDialogHost host;
+        host.state().RunMode = mode;
+        HaltDialog dialog(host);
+        QCOMPARE(Testmodus(dialog), shown);
+    }
+
+    void modeButtons_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("OhneHalt") << "OhneHalt" << 0 << "Ohne Halt";
+        QTest::newRow("Fehlerhalt") << "Fehlerhalt" << 1 << "Fehlerhalt";
+        QTest::newRow("Schrittweise") << "Schrittweise" << 2 << "Schrittweise";
+    }
+    void modeButtons() {
+        QFETCH(QString, button);
+        QFETCH(int, mode);
+        QFETCH(QString, shown);
+        FakeDialogHost host;
+        host.state().RunMode = mode == 0 ? 2 : 0;
+        HaltDialog dialog(host);
+        dialog.findChild<QPushButton*>(button)->click();
+        QCOMPARE(host.state().RunMode, mode);
+        QCOMPARE(Testmodus(dialog), shown);
+        QCOMPARE(host.text2, QStringList{QStringLiteral("ZE-Prozessor in Modus '%1' versetzt").arg(shown)});
+    }
+
+    void viewButtonsShowTheirTexts() {
+        FakeDialogHost host;
+        host.source = QStringLiteral("mov a 1\nadd a 2");
+        host.state().OutputText = "Summe\r\n3";
+        host.state().InstructionProtocol = "Zeile 1\r\n";
+        HaltDialog dialog(host);
+        dialog.ShowText(QStringLiteral("Spur"));
+        QCOMPARE(Text1(dialog), QStringLiteral("Spur"));
+        Button(dialog, "Assemblerprogramm")->click();
+        QCOMPARE(Text1(dialog), host.source);
+        Button(dialog, "Ausgabetext")->click();
+        QCOMPARE(Text1(dialog), QStringLiteral("Summe\n3"));
+        Button(dialog, "Befehlsprotokoll")->click();
+        QCOMPARE(Text1(dialog), QStringLiteral("Zeile 1\n"));
+        for (const char* report : {"Laufzeitprotokoll", "Code", "Symboltabelle", "SymboltabelleLang", "Befehlsliste"}) {
+            dialog.ShowText(QString());
+            Button(dialog, report)->click();
+            QVERIFY2(!Text1(dialog).isEmpty(), report);
+        }
+    }
+
+    void abbruchAnsweredNeinKeepsTheDialog() {
+        FakeDialogHost host;
+        host.answers = {0};
+        HaltDialog dialog(host);
+        bool accepted = false;
+        connect(&dialog, &QDialog::accepted, [&] { accepted = true; });
+        Button(dialog, "Abbruch")->click();
+        QCOMPARE(host.questions, std::vector<bool>{false});  // Debugger disabled
+        QVERIFY(!accepted);
+        QVERIFY(!host.state().AbortSignal);
+        QVERIFY(host.text2.isEmpty());
+    }
+
+    void abbruchAnsweredJaSetsTheAbortSignal() {
+        FakeDialogHost host;
+        host.answers = {2};
+        HaltDialog dialog(host);
+        ModalScript script;
+        script.Click("HaltDialog", "Abbruch");
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        QVERIFY(host.state().AbortSignal);
+        QCOMPARE(host.text2, QStringList{QStringLiteral("Abbruchsignal gesetzt")});
+        QVERIFY(script.Done());
+    }
+
+    void fortsetzenAndTitleBarCloseEndTheDialog() {
+        FakeDialogHost host;
+        for (bool byTitleBar : {false, true}) {
+            HaltDialog dialog(host);
+            ModalScript script;
+            if (byTitleBar)
+                script.Then("HaltDialog", [](QWidget* open) { open->close(); });
+            else
+                script.Click("HaltDialog", "Fortsetzen");
+            dialog.exec();
+            QVERIFY(script.Done());
+            QVERIFY(!host.state().AbortSignal);
+        }
+    }
+
+    void hilfe() {
+        QString text;
+        QString title;
+        zek::ui::SetMessageBoxAnswerer([&](const QString& t, const QString& ti, MessageButtons buttons) {
+            text = t;
+            title = ti;
+            return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+        });
+        FakeDialogHost host;
+        HaltDialog dialog(host);
+        Button(dialog, "Hilfe")->click();
+        zek::ui::SetMessageBoxAnswerer(nullptr);
+        QCOMPARE(title, QStringLiteral("ZE-Prozessor: Halt"));
+        QVERIFY(text.startsWith(
+            "Der ZE-Prozessor hat die Programmabarbeitung unterbrochen und angehalten. \n\nDies erfolgt: \n\n"
+            " - im Testmodus 'Fehlerhalt' bei Fehlern\n"));
+        QVERIFY(text.contains(" - bei Erkennen des Haltsignales \n\nEs wird"));
+        QVERIFY(text.contains(QString::fromUtf8("Programmstart. Der Instruction Pointer")));
+        QVERIFY(text.contains("'Ohne Halt' fortsetzen oder Abbruch betätigen.\n\n"));
+        QVERIFY(text.endsWith("Assemblerfehlerliste. \n\nLaufzeitfehler werden im Laufzeitprotokoll gezählt."));
+    }
+
+    void resizeSnapsToTheMinimum() {
+        using namespace zek::ui;
+        FakeDialogHost host;
+        HaltDialog dialog(host);
+        dialog.show();
+        dialog.resize(TwipsToPixelsX(100), TwipsToPixelsY(100));
+        QTest::qWait(20);
+        // Outer size = client + frame allowance (246 x 330 twips).
+        QVERIFY(std::abs(PixelsToTwipsX(dialog.width()) + 246 - 6960) <= 30);
+        QVERIFY(std::abs(PixelsToTwipsY(dialog.height()) + 330 - 3360) <= 30);
+        auto* text1 = dialog.findChild<QPlainTextEdit*>("Text1");
+        QVERIFY(text1->geometry().bottom() < dialog.height());
+        for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+            QVERIFY2(dialog.rect().contains(button->geometry()), qPrintable(button->objectName()));
+            QVERIFY2(!button->geometry().intersects(text1->geometry()), qPrintable(button->objectName()));
+        }
+        dialog.close();
+    }
+
+    void cleanup() { QVERIFY(zek::uitest::OnlyVisibleTopLevel(nullptr)); }
+};
+
+QTEST_MAIN(HaltDialogTest)
+#include "HaltDialog_uitest.moc"

@@ -1,0 +1,244 @@
+#include <QDir>
+#include <QPdfWriter>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "support/ui/MainWindowProbe.h"
+#include "support/ui/ScriptedAnswers.h"
+#include "support/ui/TestFiles.h"
+#include "ui/util/Printing.h"
+
+using namespace zek;
+using namespace zek::testing;
+using ui::MainWindow;
+
+class FileCommandsTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+    QString PathOf(const char* name) { return dir.filePath(QString::fromLatin1(name)); }
+
+    // Opens `path` through the scripted dialog; the source must be unchanged.
+    void Open(MainWindow& window, const QString& path) {
+        ScriptedFileDialogs dialogs({path});
+        window.mnuDateiOeffnen_Click();
+        QVERIFY(dialogs.AllAnswered());
+    }
+
+private slots:
+    void OpeningAddsTheFinalLineBreakAndCountsAsUnchanged() {
+        ZekState state;
+        MainWindow window(state);
+        ScriptedMessageBoxes boxes;  // no question is expected
+        const QString path = PathOf("ohne.zek");
+        QVERIFY(WriteBytes(path, "mov a b\r\nexit"));
+
+        Open(window, path);
+        QCOMPARE(SourceOf(window), QString("mov a b\nexit\n"));
+        QCOMPARE(window.CurrentFileName, path);
+        QCOMPARE(Text2Of(window), QString("ZE-Assembler: Quellprogramm geöffnet"));
+
+        window.mnuDateiSpeichern_Click();
+        QCOMPARE(ReadBytes(path), QByteArray("mov a b\r\nexit\r\n"));
+        QCOMPARE(Text2Of(window), "Text in Datei " + path + " abgespeichert.");
+
+        window.ZEKSaveTextIfChanged();  // unchanged: asks nothing
+        QVERIFY(boxes.asked.empty());
+    }
+
+    void OpeningEmptyAndLfOnlyFiles() {
+        ZekState state;
+        MainWindow window(state);
+        ScriptedMessageBoxes boxes;
+        const QString empty = PathOf("leer.zek");
+        QVERIFY(WriteBytes(empty, ""));
+        Open(window, empty);
+        QCOMPARE(SourceOf(window), QString());
+        QCOMPARE(window.CurrentFileName, empty);
+
+        const QString lf = PathOf("lf.zek");
+        QVERIFY(WriteBytes(lf, "a\nb\n\xE4\x80\xA0" "c"));
+        Open(window, lf);
+        QCOMPARE(SourceOf(window).left(6), QString("a\nb\n\u00E4\u20AC"));
+        window.mnuDateiSpeichern_Click();
+        QCOMPARE(ReadBytes(lf), QByteArray("a\r\nb\r\n\xE4\x80\xA0" "c\r\n"));  // the no-break space stays
+        window.ZEKSaveTextIfChanged();
+        QVERIFY(boxes.asked.empty());
+    }
+
+    void CancellingTheOpenDialogChangesNothing() {
+        ZekState state;
+        MainWindow window(state);
+        ScriptedMessageBoxes boxes;
+        ScriptedFileDialogs dialogs({std::nullopt});
+        window.mnuDateiOeffnen_Click();
+        QCOMPARE(state.ErrorCode, 91);
+        QCOMPARE(Text2Of(window), QString("Öffnen abbgebrochen"));
+        QCOMPARE(dialogs.asked[0].title, QString("ZEK: Assemblerprogramm öffnen"));
+        QCOMPARE(window.CurrentFileName, QString());
+
+        // The code left by the cancel does not block the next open.
+        const QString path = PathOf("danach.zek");
+        QVERIFY(WriteBytes(path, "nop\r\n"));
+        Open(window, path);
+        QCOMPARE(SourceOf(window), QString("nop\n"));
+    }
+
+    void CancellingTheSaveQuestionKeepsTheEditor() {
+        ZekState state;
+        MainWindow window(state);
+        SetSource(window, "geändert");
+        {
+            ScriptedMessageBoxes boxes({MessageAnswer::Cancel});
+            ScriptedFileDialogs dialogs;  // never opened
+            window.mnuDateiOeffnen_Click();
+            QCOMPARE(boxes.asked.size(), 1u);
+            QCOMPARE(boxes.asked[0].title, QString("ZE-Assembler: Sicherungsabfrage"));
+        }
+        QCOMPARE(SourceOf(window), QString("geändert"));
+        {
+            ScriptedMessageBoxes boxes({MessageAnswer::Cancel});
+            window.mnuAnzeigenNichts_Click();
+        }
+        QCOMPARE(SourceOf(window), QString("geändert"));
+        {
+            ScriptedMessageBoxes boxes({MessageAnswer::No});
+            window.mnuAnzeigenNichts_Click();
+        }
+        QCOMPARE(SourceOf(window), QString());
+        QCOMPARE(Text2Of(window), QString("ZE-Assembler: Quellprogramm gelöscht"));
+        QCOMPARE(window.CurrentFileName, QString());
+        QCOMPARE(window.SavedSourceText, QString());
+    }
+
+    void SavingAShorterTextLeavesNoOldBytes() {
+        ZekState state;
+        MainWindow window(state);
+        ScriptedMessageBoxes boxes;
+        const QString path = PathOf("lang.zek");
+        QVERIFY(WriteBytes(path, QByteArray(500, 'x') + "\r\n"));
+        Open(window, path);
+        SetSource(window, "kurz\n");
+        window.mnuDateiSpeichern_Click();
+        QCOMPARE(ReadBytes(path), QByteArray("kurz\r\n"));
+        QCOMPARE(window.SavedSourceText, QString("kurz\n"));
+    }
+
+    void SavingWithoutAFileName() {
+        ZekState state;
+        MainWindow window(state);
+        SetSource(window, "x");
+        ScriptedMessageBoxes boxes({MessageAnswer::Ok});
+        window.mnuDateiSpeichern_Click();
+        QCOMPARE(boxes.asked.size(), 1u);
+        QCOMPARE(boxes.asked[0].text, QString("Kein aktueller Programmname vorhanden"));
+        QCOMPARE(boxes.asked[0].title, QString("ZEK: Speichern"));
+        QCOMPARE(Text2Of(window), QString("Speichern: Kein aktueller Programmname vorhanden."));
+    }
+
+    void SavingUnderANewName() {
+        ZekState state;
+        MainWindow window(state);
+        ScriptedMessageBoxes boxes;
+        SetSource(window, "mov a b\nexit");
+        const QString path = PathOf("neu.zek");
+        ScriptedFileDialogs dialogs({path});
+        window.mnuDateiSpeichernUnter_Click();
+        QCOMPARE(dialogs.asked[0].title, QString("ZEK: Assemblerprogramm speichern unter ..."));
+        QCOMPARE(dialogs.asked[0].nameFilters, QStringList({"ZE-Assemblerprogramm (*.zek)", "Alle Dateien (*)"}));
+        QCOMPARE(ReadBytes(path), QByteArray("mov a b\r\nexit"));
+        QCOMPARE(window.CurrentFileName, path);
+        QCOMPARE(window.SavedSourceText, QString("mov a b\nexit"));
+        QCOMPARE(state.ErrorCode, 0);
+        QCOMPARE(Text2Of(window), "Programm in Datei " + path + " abgespeichert.");
+
+        dialogs.Answer(std::nullopt);
+        state.ErrorCode = 0;
+        window.mnuDateiSpeichernUnter_Click();
+        QCOMPARE(Text2Of(window), QString("Speichern unter: Abbruch bei Dateidialog."));
+        QCOMPARE(state.ErrorCode, 0);
+        QCOMPARE(window.CurrentFileName, path);
+    }
+
+    void AFailedSaveMarksTheTextChanged_data() {
+        QTest::addColumn<bool>("underNewName");
+        QTest::newRow("Programm speichern") << false;
+        QTest::newRow("Programm speichern unter") << true;
+    }
+    void AFailedSaveMarksTheTextChanged() {
+        QFETCH(bool, underNewName);
+        ZekState state;
+        MainWindow window(state);
+        ScriptedMessageBoxes boxes;
+        const QString plainFile = PathOf("datei");
+        QVERIFY(WriteBytes(plainFile, "bleibt"));
+        const QString badPath = underNewName ? plainFile + "/p.zek" : PathOf("fehlt/p.zek");
+        SetSource(window, "text");
+        ScriptedFileDialogs dialogs;
+        if (underNewName) {
+            dialogs.Answer(badPath);
+            window.mnuDateiSpeichernUnter_Click();
+        } else {
+            window.CurrentFileName = badPath;
+            window.mnuDateiSpeichern_Click();
+        }
+        QCOMPARE(Text2Of(window), QString("Fehler bei Text speichern."));
+        QCOMPARE(window.CurrentFileName, QString());
+        QCOMPARE(window.SavedSourceText, QString("??"));
+        QCOMPARE(ReadBytes(plainFile), QByteArray("bleibt"));
+        QCOMPARE(SourceOf(window), QString("text"));
+    }
+
+    void SavingTheDisplayedText() {
+        ZekState state;
+        state.OutputText = "Ausgabe\r\nZeile 2\r\n";
+        MainWindow window(state);
+        ScriptedMessageBoxes boxes;
+        SetSource(window, "quelle");
+        const QString report = PathOf("bericht.txt");
+        const QString source = PathOf("quelle.txt");
+        ScriptedFileDialogs dialogs({report, source});
+
+        window.mnuAnzeige_Click(3);
+        window.mnuAktuellenTextSpeichernUnter_Click();
+        QCOMPARE(dialogs.asked[0].title, QString("ZEK: Aktuellen Text speichern unter ..."));
+        QCOMPARE(dialogs.asked[0].defaultSuffix, QString("txt"));
+        QCOMPARE(ReadBytes(report), QByteArray("Ausgabe\r\nZeile 2\r\n"));
+        QCOMPARE(Text2Of(window), "Aktuell angezeigten Text in Datei " + report + " abgespeichert.");
+
+        window.SelectView("PROGRAMM");
+        window.mnuAktuellenTextSpeichernUnter_Click();
+        QCOMPARE(ReadBytes(source), QByteArray("quelle"));
+        QCOMPARE(window.CurrentFileName, QString());
+        QCOMPARE(window.SavedSourceText, QString());
+    }
+
+    void Printing() {
+        ZekState state;
+        MainWindow window(state);
+        SetSource(window, "mov a b\nexit\n");
+        const QString pdf = PathOf("druck.pdf");
+        ui::SetPrinterFactory([&pdf] { return std::unique_ptr<QPagedPaintDevice>(new QPdfWriter(pdf)); });
+        {
+            ScriptedMessageBoxes boxes;
+            window.mnuDrucken_Click();
+        }
+        QCOMPARE(Text2Of(window), QString("ZE-Assembler: Text an Drucker gesendet."));
+        QVERIFY(ReadBytes(pdf).startsWith("%PDF"));
+
+        ui::SetPrinterFactory([] { return std::unique_ptr<QPagedPaintDevice>(); });  // no printer
+        {
+            ScriptedMessageBoxes boxes({MessageAnswer::Ok});
+            window.mnuDrucken_Click();
+            QCOMPARE(boxes.asked.size(), 1u);
+            QCOMPARE(boxes.asked[0].text, QString("Beim Drucken des Textes gab es Probleme."));
+            QCOMPARE(boxes.asked[0].title, QString("ZEK: Drucken ..."));
+        }
+        QCOMPARE(Text2Of(window), QString("Editor: Fehler beim Drucken des Textes."));
+        ui::SetPrinterFactory(nullptr);
+    }
+};
+
+QTEST_MAIN(FileCommandsTest)
+#include "FileCommands_uitest.moc"
