@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CTEST_ARGS ?= --output-on-failure -j$(JOBS)
 
-.PHONY: all deps build build-asan run test test-asan bench fuzz clean
+.PHONY: all deps build build-asan run test bench fuzz format clean
 
 all: build
 
@@ -35,6 +35,9 @@ fuzz: deps
 	      -DZEK_BUILD_UI=OFF -DZEK_BUILD_BENCH=OFF -DZEK_BUILD_FUZZ=ON
 	cmake --build build-fuzz -j$(JOBS) --target zek_fuzz
 	@sh scripts/fuzz.sh build-fuzz
+
+format:
+	@sh scripts/format.sh
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) build-fuzz

@@ -22,8 +22,8 @@ std::string GeneratedProgram(int lineCount) {
             continue;
         }
         // Each line introduces one new symbol and uses two older ones.
-        source += std::string(mnemonics[i % 7]) + " value" + std::to_string(i) + " value" +
-                  std::to_string(i / 2) + " 1.5 ; line " + std::to_string(i) + "\r\n";
+        source += std::string(mnemonics[i % 7]) + " value" + std::to_string(i) + " value" + std::to_string(i / 2) +
+                  " 1.5 ; line " + std::to_string(i) + "\r\n";
     }
     return source;
 }

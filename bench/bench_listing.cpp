@@ -49,8 +49,8 @@ int main() {
     const Timing standard = TimeListing(state, windows, false);
     std::printf("symbols: %d (highest address %d), error code %d\n", state.Symbols.size(),
                 state.Symbols.HighestAddress(), state.ErrorCode);
-    std::printf("full listing:     %.3f s (processor time %.3f s), %zu characters\n", full.seconds,
-                full.cpuSeconds, full.length);
+    std::printf("full listing:     %.3f s (processor time %.3f s), %zu characters\n", full.seconds, full.cpuSeconds,
+                full.length);
     std::printf("standard listing: %.3f s (processor time %.3f s), %zu characters\n", standard.seconds,
                 standard.cpuSeconds, standard.length);
     std::printf("progress messages: %d\n", windows.progressMessages);

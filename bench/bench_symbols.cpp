@@ -7,15 +7,13 @@
 #include <cstdio>
 #include <string>
 
-#include "core/base/NumberReading.h"
 #include "BenchSupport.h"
+#include "core/base/NumberReading.h"
 #include "core/store/ProgramStore.h"
 
 namespace {
 
-std::string DistinctName(std::int32_t i) {
-    return i % 2 == 0 ? "name" + std::to_string(i) : std::to_string(i) + ".5";
-}
+std::string DistinctName(std::int32_t i) { return i % 2 == 0 ? "name" + std::to_string(i) : std::to_string(i) + ".5"; }
 
 }  // namespace
 

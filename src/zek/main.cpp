@@ -2,8 +2,8 @@
 
 #include <QApplication>
 
-#include "ui/shell/MainWindow.h"
 #include "core/store/ZekState.h"
+#include "ui/shell/MainWindow.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

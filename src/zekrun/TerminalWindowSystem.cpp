@@ -2,11 +2,11 @@
 
 #include <unistd.h>
 
-#include "core/base/NumberReading.h"
-#include "core/base/NumberFormat.h"
 #include "core/base/Encoding1252.h"
-#include "core/store/ProgramStore.h"
+#include "core/base/NumberFormat.h"
+#include "core/base/NumberReading.h"
 #include "core/base/Text1252.h"
+#include "core/store/ProgramStore.h"
 
 namespace zek {
 
@@ -37,8 +37,7 @@ void TerminalWindowSystem::ShowHaltDialog(const std::string&, const std::string&
 }
 
 void TerminalWindowSystem::ZEKDialog(std::int32_t, const std::string&, const std::string& instruction,
-                                     const std::string& message, const std::string& symbolName,
-                                     double& value) {
+                                     const std::string& message, const std::string& symbolName, double& value) {
     const std::string kind = ToLower1252(instruction);
     if (kind == "input") {
         Input(message, symbolName, value);

@@ -20,14 +20,12 @@ public:
     // the assembly error list is shown before the runner makes it quiet.
     void SetHaltTextShown(bool shown) { haltTextShown_ = shown; }
 
-    MessageAnswer MessageBox(const std::string& text, const std::string& title,
-                             MessageButtons buttons) override;
+    MessageAnswer MessageBox(const std::string& text, const std::string& title, MessageButtons buttons) override;
     void SetText1(const std::string& text) override;
     void SetText2(const std::string& text) override;
     void ShowHaltDialog(const std::string& caption, const std::string& text) override;
-    void ZEKDialog(std::int32_t programLine, const std::string& programName,
-                   const std::string& instruction, const std::string& message,
-                   const std::string& symbolName, double& value) override;
+    void ZEKDialog(std::int32_t programLine, const std::string& programName, const std::string& instruction,
+                   const std::string& message, const std::string& symbolName, double& value) override;
     void Yield() override {}
     void CloseTextWindow() override {}
 

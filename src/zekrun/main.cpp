@@ -18,18 +18,18 @@
 
 #include "core/assembler/Assembler.h"
 #include "core/assembler/SourceReader.h"
-#include "core/processor/Processor.h"
-#include "core/reports/Reports.h"
 #include "core/base/DocumentationText.h"
 #include "core/base/Encoding1252.h"
+#include "core/processor/Processor.h"
+#include "core/reports/Reports.h"
 #include "core/store/ZekState.h"
 #include "zekrun/TerminalWindowSystem.h"
 
 namespace {
 
-constexpr int kUsageError = 64;     // EX_USAGE
-constexpr int kInputDataError = 65; // EX_DATAERR: an empty program
-constexpr int kNoInput = 66;        // EX_NOINPUT
+constexpr int kUsageError = 64;      // EX_USAGE
+constexpr int kInputDataError = 65;  // EX_DATAERR: an empty program
+constexpr int kNoInput = 66;         // EX_NOINPUT
 
 constexpr const char* kUsage =
     "Aufruf: zekrun [--mode 0|1|2] [--report NAME]... [--max-steps N] [--stats] [--quiet] DATEI\n"

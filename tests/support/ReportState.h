@@ -28,7 +28,10 @@ inline ZekState SmallProgram() {
     state.Symbols.Append("a", 6, "A");
     state.Symbols.Append("a(0)", 0, "E");
     state.Symbols.Append("a(1)", 2.5, "E");
-    state.Symbols.Append("Gr\xF6\xDF" "e_fuenfundzwanzig_Zei", 1e20, "Extra");
+    state.Symbols.Append(
+        "Gr\xF6\xDF"
+        "e_fuenfundzwanzig_Zei",
+        1e20, "Extra");
     state.Symbols.Append("klein", -1.5e-7, "");
     state.Code.push_back(MakeInstruction("init", 0, 0, 0));
     state.Code.push_back(MakeInstruction("errcode", 2, 3, 0));

@@ -52,8 +52,7 @@ public:
     int yields = 0;
     int textWindowCloses = 0;
 
-    MessageAnswer MessageBox(const std::string& text, const std::string& title,
-                             MessageButtons buttons) override {
+    MessageAnswer MessageBox(const std::string& text, const std::string& title, MessageButtons buttons) override {
         messages.push_back({text, title, buttons});
         if (messageAnswers.empty()) return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
         const MessageAnswer answer = messageAnswers.front();

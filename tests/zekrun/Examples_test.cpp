@@ -38,7 +38,9 @@ INSTANTIATE_TEST_SUITE_P(Examples, Example,
                                            // the last failing line (log of 0) gives the result code
                                            ExampleCase{"fehler", "", 108}, ExampleCase{"winkel", "", 0},
                                            ExampleCase{"eingabe", "3\n4,5\n", 0}),
-                         [](const ::testing::TestParamInfo<ExampleCase>& info) { return std::string(info.param.name); });
+                         [](const ::testing::TestParamInfo<ExampleCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST(Examples, AreWindows1252WithCrLfLineEnds) {
     for (const auto& entry : std::filesystem::directory_iterator(ExamplesDirectory())) {

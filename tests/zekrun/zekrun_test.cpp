@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "core/assembler/Assembler.h"
-#include "core/processor/Cycle.h"
-#include "core/processor/Processor.h"
-#include "core/base/NumberFormat.h"
-#include "core/reports/Reports.h"
 #include "core/base/DocumentationText.h"
 #include "core/base/Encoding1252.h"
+#include "core/base/NumberFormat.h"
+#include "core/processor/Cycle.h"
+#include "core/processor/Processor.h"
+#include "core/reports/Reports.h"
 #include "support/ScriptedWindowSystem.h"
 #include "support/ZekrunSandbox.h"
 
@@ -64,10 +64,13 @@ TEST_F(Zekrun, OutputTextOnStdoutMessagesOnStderrResultAsExitStatus) {
 }
 
 TEST_F(Zekrun, ExitStatusIsTheLastFailingLinesCode) {
-    struct Case { const char* source; int exitCode; };
+    struct Case {
+        const char* source;
+        int exitCode;
+    };
     const Case cases[] = {
-        {"mov a 1\r\n", 115},                               // ran past the last line
-        {"div a 0\r\nlog b\r\nexit\r\n", 108},              // highest failing line wins
+        {"mov a 1\r\n", 115},                   // ran past the last line
+        {"div a 0\r\nlog b\r\nexit\r\n", 108},  // highest failing line wins
         {"log b\r\ndiv a 0\r\nexit\r\n", 102},
         {"div a 0\r\nerr e weiter\r\nweiter:\r\nexit\r\n", 102},  // handled, still recorded on its line
     };
@@ -91,11 +94,9 @@ TEST_F(Zekrun, ReportsFollowTheOutputTextInTheOrderGiven) {
         "exit\r\n";
     InProcessRun expected(source);
     const std::string expectedOut =
-        Utf8From1252(expected.state.OutputText + ExecutionProtocol(expected.state) +
-                     CodeTableListing(expected.state) + DocumentationText() +
-                     SymbolTableListing(expected.state, expected.windows, false) +
-                     SymbolTableListing(expected.state, expected.windows, true) +
-                     expected.state.InstructionProtocol);
+        Utf8From1252(expected.state.OutputText + ExecutionProtocol(expected.state) + CodeTableListing(expected.state) +
+                     DocumentationText() + SymbolTableListing(expected.state, expected.windows, false) +
+                     SymbolTableListing(expected.state, expected.windows, true) + expected.state.InstructionProtocol);
 
     const ZekrunResult result =
         RunProgram(source, {"--report", "protocol", "--report", "code", "--report", "docs", "--report", "symbols",
@@ -111,8 +112,8 @@ TEST_F(Zekrun, SameReportTwiceIsPrintedTwice) {
 }
 
 TEST_F(Zekrun, AssemblyErrorsAreListedAndTheProgramRunsWithItsFaultyLines) {
-    const std::string errorLine = "Zeile 0002: mul2 a b" + std::string(24, ' ') +
-                                  " Fehlercode 116 (Unbekannter ZE-Assemblerbefehl mul2)\r\n";
+    const std::string errorLine =
+        "Zeile 0002: mul2 a b" + std::string(24, ' ') + " Fehlercode 116 (Unbekannter ZE-Assemblerbefehl mul2)\r\n";
     for (bool quiet : {false, true}) {
         SCOPED_TRACE(quiet ? "--quiet" : "");
         const ZekrunResult result =
@@ -134,7 +135,10 @@ TEST_F(Zekrun, FailedAssemblyDoesNotRun) {
 
 TEST_F(Zekrun, EveryHaltShowsItsTraceAndContinues) {
     const std::string source = "mov a 1\r\ndiv a 0\r\nadd a 1\r\nexit\r\n";
-    struct Case { std::string mode; int exitCode; };
+    struct Case {
+        std::string mode;
+        int exitCode;
+    };
     // In 'Schrittweise' the halt after `exit` turns the result into 90.
     for (const Case& c : {Case{"1", 102}, Case{"2", 90}}) {
         SCOPED_TRACE("mode " + c.mode);
@@ -154,10 +158,13 @@ TEST_F(Zekrun, EveryHaltShowsItsTraceAndContinues) {
 }
 
 TEST_F(Zekrun, InputReadsOneLinePerDialog) {
-    struct Case { const char* typed; double value; };
+    struct Case {
+        const char* typed;
+        double value;
+    };
     const Case cases[] = {
-        {"2.5\n", 2.5}, {"1,5\n", 1.5}, {"1E3\r\n", 1000}, {"abc\n", 0}, {"\n", 0},
-        {"1E400\n", ValueLimit}, {"-1E400\n", -ValueLimit}, {"7", 7},  // last line without line end
+        {"2.5\n", 2.5}, {"1,5\n", 1.5},          {"1E3\r\n", 1000},         {"abc\n", 0},
+        {"\n", 0},      {"1E400\n", ValueLimit}, {"-1E400\n", -ValueLimit}, {"7", 7},  // last line without line end
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -193,8 +200,16 @@ TEST_F(Zekrun, StatsCountTheExecutedInstructions) {
 }
 
 TEST_F(Zekrun, LineEndsOfTheSourceDoNotMatter) {
-    const std::string lines[] = {"_name Zeilenenden", "mov a 3", "l:", "printn a 2 0", "dec a", "tstgt a l",
-                                 "prints \\Gr\xF6\xDF" "e~in~\xB0", "halt", "exit"};
+    const std::string lines[] = {"_name Zeilenenden",
+                                 "mov a 3",
+                                 "l:",
+                                 "printn a 2 0",
+                                 "dec a",
+                                 "tstgt a l",
+                                 "prints \\Gr\xF6\xDF"
+                                 "e~in~\xB0",
+                                 "halt",
+                                 "exit"};
     std::vector<ZekrunResult> results;
     for (const char* lineEnd : {"\r\n", "\n", "\r"}) {
         std::string source;
@@ -202,7 +217,9 @@ TEST_F(Zekrun, LineEndsOfTheSourceDoNotMatter) {
         results.push_back(RunProgram(source, {"--report", "code"}));
     }
     EXPECT_EQ(results[0].exitCode, 0);
-    EXPECT_NE(results[0].out.find("  3  2  1\r\nGr\xC3\xB6\xC3\x9F" "e in \xC2\xB0"), std::string::npos);
+    EXPECT_NE(results[0].out.find("  3  2  1\r\nGr\xC3\xB6\xC3\x9F"
+                                  "e in \xC2\xB0"),
+              std::string::npos);
     for (const ZekrunResult& result : results) {
         EXPECT_EQ(result.exitCode, results[0].exitCode);
         EXPECT_EQ(result.out, results[0].out);

@@ -1,5 +1,5 @@
-#include "core/base/NumberReading.h"
 #include "core/assembler/Assembler.h"
+#include "core/base/NumberReading.h"
 
 #include <array>
 #include <cmath>
@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "core/assembler/SourceReader.h"
 #include "core/base/ErrorText.h"
 #include "core/base/NameCoding.h"
-#include "core/assembler/SourceReader.h"
 #include "core/base/NumberFormat.h"
+#include "core/base/Text1252.h"
 #include "core/store/OpcodeTable.h"
 #include "core/store/ProgramStore.h"
-#include "core/base/Text1252.h"
 
 namespace zek {
 namespace {
@@ -41,8 +41,8 @@ public:
 
     void Run(std::string_view source, const AssemblerPresets& presets) {
         state_.InternalFault = false;  // only faults of this pass count
-        ResetTables(state_, presets.R, presets.f, presets.Cx, presets.Cy, presets.CxTarget,
-                    presets.CyTarget, presets.kx, presets.kxTarget);
+        ResetTables(state_, presets.R, presets.f, presets.Cx, presets.Cy, presets.CxTarget, presets.CyTarget,
+                    presets.kx, presets.kxTarget);
         state_.ProgramName = "Anwenderprogramm";
         lines_ = ReadSourceLines(source);
         windows_.SetText2("ZEK: Assemblerpass ...");

@@ -23,7 +23,6 @@ struct AssemblerPresets {
 // CodeTable and the SymbolTable of `state`. The outcome is left in the state:
 // ErrorCode 0 (run), 90 (failed or aborted) or 107 (internal fault), the
 // error list in InstructionProtocol, ProgramName.
-void Assemble(ZekState& state, WindowSystem& windows, std::string_view source,
-              const AssemblerPresets& presets = {});
+void Assemble(ZekState& state, WindowSystem& windows, std::string_view source, const AssemblerPresets& presets = {});
 
 }  // namespace zek

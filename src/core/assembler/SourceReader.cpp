@@ -78,5 +78,4 @@ std::string SourceTextFromBytes(std::string_view bytes) {
     return text;
 }
 
-
 }  // namespace zek

@@ -7,10 +7,14 @@ namespace {
 const char* ShortText(std::uint8_t code) {
     switch (code) {
         case 0: return "Kein Fehler";
-        case 38: return "Dateil\xE4" "nge 0 oder Datei nicht vorhanden oder Dateiname leer oder ung\xFCltig";
+        case 38:
+            return "Dateil\xE4"
+                   "nge 0 oder Datei nicht vorhanden oder Dateiname leer oder ung\xFCltig";
         case 90: return "Abbruch durch Bediener bei laufender Operation";
         case 91: return "Abbruch durch Bediener vor Operationsbeginn";
-        case 101: return "\xDC" "berlauf. Betrag >9E99";
+        case 101:
+            return "\xDC"
+                   "berlauf. Betrag >9E99";
         case 102: return "Division durch 0";
         case 103: return "Potenz 0 hoch 0";
         case 104: return "P-Exp. Z/N mit Z<>1 oder N gerade";
@@ -29,7 +33,9 @@ const char* ShortText(std::uint8_t code) {
         case 117: return "ZE-Assembler: Symbol nicht definiert";
         case 118: return "ZE-Assembler: Symbol bereits definiert";
         case 119: return "ZE-Assembler: Symboltabelle voll";
-        case 120: return "ZE-Assembler: Symbolname l\xE4" "nger als 1024 Zeichen";
+        case 120:
+            return "ZE-Assembler: Symbolname l\xE4"
+                   "nger als 1024 Zeichen";
         case 121: return "ZEK-Fehler 121";
         default: return nullptr;
     }

@@ -10,6 +10,8 @@ inline constexpr double Tiny = 1E-99;                    // "eps"
 inline constexpr double ValueLimit = 9.999999999999E99;  // "max": the largest magnitude a symbol keeps
 
 // The description of an overflow fault, for ErrorText.
-inline constexpr char OverflowDescription[] = "\xDC" "berlauf";
+inline constexpr char OverflowDescription[] =
+    "\xDC"
+    "berlauf";
 
 }  // namespace zek

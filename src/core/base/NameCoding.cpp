@@ -23,7 +23,10 @@ char FileNameCharacter(char c) {
     if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) return c;
     if (c >= 'A' && c <= 'Z') return static_cast<char>(c - 'A' + 'a');
     switch (c) {
-        case '$': case '_': case '(': case ')': return c;
+        case '$':
+        case '_':
+        case '(':
+        case ')': return c;
         default: return '_';
     }
 }

@@ -10,15 +10,15 @@ namespace {
 
 // What a picture pattern asks for.
 struct Picture {
-    int integerPlaces = 0;     // digit placeholders before the point
-    int integerMinimum = 0;    // placeholders from the first "0" up to the point
+    int integerPlaces = 0;   // digit placeholders before the point
+    int integerMinimum = 0;  // placeholders from the first "0" up to the point
     bool point = false;
-    int fractionMaximum = 0;   // digit placeholders after the point
-    int fractionMinimum = 0;   // placeholders up to and including the last "0"
+    int fractionMaximum = 0;  // digit placeholders after the point
+    int fractionMinimum = 0;  // placeholders up to and including the last "0"
     bool exponent = false;
     char exponentLetter = 'E';
     bool exponentSignAlways = false;
-    int exponentMinimum = 0;   // zeros of the exponent
+    int exponentMinimum = 0;  // zeros of the exponent
 };
 
 Picture ParsePicture(std::string_view pattern) {
@@ -62,8 +62,7 @@ struct Decimal {
 
     char DigitAt(int power) const {
         const long index = static_cast<long>(exponent) - power;
-        return index >= 0 && index < static_cast<long>(digits.size()) ? digits[static_cast<std::size_t>(index)]
-                                                                     : '0';
+        return index >= 0 && index < static_cast<long>(digits.size()) ? digits[static_cast<std::size_t>(index)] : '0';
     }
 };
 

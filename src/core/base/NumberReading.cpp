@@ -148,8 +148,6 @@ double NumberFromText(std::string_view text, bool* overflow) {
     return LeadingNumber(t, overflow);
 }
 
-double TypedNumber(std::string_view text) {
-    return std::clamp(NumberFromText(text), -ValueLimit, ValueLimit);
-}
+double TypedNumber(std::string_view text) { return std::clamp(NumberFromText(text), -ValueLimit, ValueLimit); }
 
 }  // namespace zek

@@ -76,8 +76,7 @@ void ExecuteErrjump(ZekState& state, const Instruction& instruction, Cycle& cycl
     cycle.ErrorHandled = true;
     state.SavedErrorCode = pending;
     state.ErrorCode = 0;
-    if (!IntToInt32(state.Symbols[instruction.operand1].value, cycle.NextIP))
-        state.ErrorCode = OverflowFault(state);
+    if (!IntToInt32(state.Symbols[instruction.operand1].value, cycle.NextIP)) state.ErrorCode = OverflowFault(state);
 }
 
 // errcode a: the pending code, else the one errjump took over (once), else 0.

@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "core/store/CodeTable.h"
 #include "core/base/MachineConstants.h"
+#include "core/store/CodeTable.h"
 #include "core/store/WindowSystem.h"
 #include "core/store/ZekState.h"
 
@@ -25,7 +25,7 @@ struct Cycle {
 
 // Group 6: dialog, output-text and file instructions (input output pause
 // proof info cls printn prints read write save).
-void ExecuteDialogOrFile(Operation operation, ZekState& state, WindowSystem& windows,
-                         const Instruction& instruction, Cycle& cycle);
+void ExecuteDialogOrFile(Operation operation, ZekState& state, WindowSystem& windows, const Instruction& instruction,
+                         Cycle& cycle);
 
 }  // namespace zek

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "core/base/NameCoding.h"
+#include "core/base/NumberFormat.h"
 #include "core/processor/Control.h"
 #include "core/processor/DialogOrFileInstructions.h"
-#include "core/base/NumberFormat.h"
 
 namespace zek {
 
@@ -112,8 +112,8 @@ void Printn(ZekState& state, Cycle& cycle) {
 
 }  // namespace
 
-void ExecuteDialogOrFile(Operation operation, ZekState& state, WindowSystem& windows,
-                         const Instruction& instruction, Cycle& cycle) {
+void ExecuteDialogOrFile(Operation operation, ZekState& state, WindowSystem& windows, const Instruction& instruction,
+                         Cycle& cycle) {
     cycle.NextIP = cycle.IP + 1;  // the dialogs keep IP when the dialog fails
     switch (operation) {
         case Operation::Input: Input(state, windows, instruction, cycle); break;

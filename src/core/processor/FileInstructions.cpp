@@ -6,12 +6,12 @@
 #include <fstream>
 #include <system_error>
 
-#include "core/base/NumberReading.h"
 #include "core/base/NameCoding.h"
+#include "core/base/NumberFormat.h"
+#include "core/base/NumberReading.h"
 #include "core/processor/Control.h"
 #include "core/processor/DialogOrFileInstructions.h"
 #include "core/processor/FileReplacement.h"
-#include "core/base/NumberFormat.h"
 #include "core/store/ProgramStore.h"
 
 namespace zek {
@@ -38,9 +38,7 @@ void FileFault(ZekState& state, const fs::path& path, std::string_view what, con
 }
 
 // The cause of the last failed stream operation, as far as the system tells.
-std::string StreamFailure() {
-    return std::error_code(errno != 0 ? errno : EIO, std::generic_category()).message();
-}
+std::string StreamFailure() { return std::error_code(errno != 0 ? errno : EIO, std::generic_category()).message(); }
 
 // The last of the symbol addresses up to `last` that the SymbolTable holds.
 std::int32_t LastInTable(const ZekState& state, double last) {
@@ -81,7 +79,10 @@ std::uintmax_t LengthCreatingFile(ZekState& state, const fs::path& path) {
     std::error_code error;
     errno = 0;
     if (!fs::exists(path, error) && !std::ofstream(path, std::ios::binary | std::ios::app).is_open())
-        FileFault(state, path, "nicht ge\xF6" "ffnet", StreamFailure());
+        FileFault(state, path,
+                  "nicht ge\xF6"
+                  "ffnet",
+                  StreamFailure());
     const std::uintmax_t length = fs::file_size(path, error);
     if (!error) return length;
     FileFault(state, path, "ohne L\xE4nge", error.message());

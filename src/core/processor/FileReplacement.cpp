@@ -27,7 +27,8 @@ std::string TemporaryName(std::uint32_t bits) {
 std::FILE* CreateTemporaryFile(const fs::path& path, fs::path& temporary, std::string& failure) {
     const auto now = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
     for (std::uint32_t attempt = 0; attempt < 16; ++attempt) {
-        temporary = path.parent_path() / TemporaryName(static_cast<std::uint32_t>(now ^ (now >> 32)) + attempt * 0x9E3779B9u);
+        temporary =
+            path.parent_path() / TemporaryName(static_cast<std::uint32_t>(now ^ (now >> 32)) + attempt * 0x9E3779B9u);
         errno = 0;
         if (std::FILE* file = std::fopen(temporary.string().c_str(), "wbx")) return file;
         if (errno != EEXIST) {

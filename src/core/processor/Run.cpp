@@ -82,8 +82,7 @@ void YieldOnce(ZekState& state, WindowSystem& windows) {
     }
 }
 
-void ExecuteGroup6(Operation operation, ZekState& state, WindowSystem& windows, const Instruction& line,
-                   Cycle& cycle) {
+void ExecuteGroup6(Operation operation, ZekState& state, WindowSystem& windows, const Instruction& line, Cycle& cycle) {
     try {
         ExecuteDialogOrFile(operation, state, windows, line, cycle);
     } catch (...) {
@@ -109,7 +108,9 @@ std::uint8_t ResultOfRun(const CodeTable& code, std::uint8_t lastCode) {
 // The tables are not fit to run, or a call out of the loop has changed
 // their shape: an internal fault.
 void AbandonRun(ZekState& state) {
-    state.FaultDescription = "Programmtabellen ung\xFC" "ltig";
+    state.FaultDescription =
+        "Programmtabellen ung\xFC"
+        "ltig";
     state.ErrorCode = 100;
 }
 
@@ -139,8 +140,8 @@ void Execute(ZekState& state, WindowSystem& windows, std::int64_t maxSteps) {
     // Runs a rare instruction or a call out of the loop on a copy of the
     // registers, with ErrorCode and RunMode in the state. False when the
     // tables have changed their shape meanwhile, which ends the run.
-    auto callOut = [&](std::int32_t& putAddress, double& a, double& b, double& c, auto&& call)
-                       __attribute__((always_inline)) {
+    auto callOut = [&](std::int32_t & putAddress, double& a, double& b, double& c, auto&& call)
+        __attribute__((always_inline)) {
         Cycle cycle{ip, nextIP, ShownCounter(count()), putAddress, a, b, c, errorHandled};
         state.ErrorCode = errorCode;
         call(cycle);
@@ -250,18 +251,42 @@ void Execute(ZekState& state, WindowSystem& windows, std::int64_t maxSteps) {
                 case Operation::Cmod: store(compute::Cmod(a, b, c)); break;
                 case Operation::Random: storeChecked(compute::Random(state.Random)); break;
 
-                case Operation::Cmpgt: if (a > b) jumpTo(c); break;
-                case Operation::Cmpge: if (a >= b) jumpTo(c); break;
-                case Operation::Cmplt: if (a < b) jumpTo(c); break;
-                case Operation::Cmple: if (a <= b) jumpTo(c); break;
-                case Operation::Cmpeq: if (a == b) jumpTo(c); break;
-                case Operation::Cmpne: if (a != b) jumpTo(c); break;
-                case Operation::Tstgt: if (a > 0) jumpTo(b); break;
-                case Operation::Tstge: if (a >= 0) jumpTo(b); break;
-                case Operation::Tstlt: if (a < 0) jumpTo(b); break;
-                case Operation::Tstle: if (a <= 0) jumpTo(b); break;
-                case Operation::Tsteq: if (a == 0) jumpTo(b); break;
-                case Operation::Tstne: if (a != 0) jumpTo(b); break;
+                case Operation::Cmpgt:
+                    if (a > b) jumpTo(c);
+                    break;
+                case Operation::Cmpge:
+                    if (a >= b) jumpTo(c);
+                    break;
+                case Operation::Cmplt:
+                    if (a < b) jumpTo(c);
+                    break;
+                case Operation::Cmple:
+                    if (a <= b) jumpTo(c);
+                    break;
+                case Operation::Cmpeq:
+                    if (a == b) jumpTo(c);
+                    break;
+                case Operation::Cmpne:
+                    if (a != b) jumpTo(c);
+                    break;
+                case Operation::Tstgt:
+                    if (a > 0) jumpTo(b);
+                    break;
+                case Operation::Tstge:
+                    if (a >= 0) jumpTo(b);
+                    break;
+                case Operation::Tstlt:
+                    if (a < 0) jumpTo(b);
+                    break;
+                case Operation::Tstle:
+                    if (a <= 0) jumpTo(b);
+                    break;
+                case Operation::Tsteq:
+                    if (a == 0) jumpTo(b);
+                    break;
+                case Operation::Tstne:
+                    if (a != 0) jumpTo(b);
+                    break;
                 case Operation::Jump: jumpTo(a); break;
 
                 case Operation::Adrof:
@@ -294,8 +319,7 @@ void Execute(ZekState& state, WindowSystem& windows, std::int64_t maxSteps) {
                 case Operation::PseudoDim:
                 case Operation::PseudoVar:
                 case Operation::PseudoConfig:
-                case Operation::PseudoName:
-                    break;
+                case Operation::PseudoName: break;
                 case Operation::Mode: tablesIntact = rare(ExecuteMode); break;
                 case Operation::Halt: state.HaltSignal = true; break;
                 case Operation::Err: tablesIntact = rare(ExecuteErr); break;
@@ -307,9 +331,7 @@ void Execute(ZekState& state, WindowSystem& windows, std::int64_t maxSteps) {
                     break;
 
                 case Operation::PseudoEnd:
-                case Operation::Unknown:
-                    errorCode = 116;
-                    break;
+                case Operation::Unknown: errorCode = 116; break;
             }
             if (!tablesIntact) return AbandonRun(state);
         }

@@ -24,8 +24,9 @@ std::string ListingRow(const SymbolTable& symbols, std::size_t line, const Instr
 }  // namespace
 
 std::string CodeTableListing(const ZekState& state) {
-    std::string text = "\r\nCODE TABLE\r\n==========\r\n\r\n"
-                       "LINE INSTR  SYMBOL1  SYMBOL2  SYMBOL3  ADDR1  ADDR2  ADDR3   VALUE1  VALUE2  VALUE3\r\n";
+    std::string text =
+        "\r\nCODE TABLE\r\n==========\r\n\r\n"
+        "LINE INSTR  SYMBOL1  SYMBOL2  SYMBOL3  ADDR1  ADDR2  ADDR3   VALUE1  VALUE2  VALUE3\r\n";
     text += report::Rule(84);
     for (std::size_t line = 0; line < state.Code.size(); ++line) {
         if (!state.Code[line].mnemonic.empty()) text += ListingRow(state.Symbols, line, state.Code[line]);

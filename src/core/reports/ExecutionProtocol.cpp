@@ -22,8 +22,9 @@ std::string ProtocolRow(const ZekState& state, std::size_t line, const Instructi
 }  // namespace
 
 std::string ExecutionProtocol(const ZekState& state) {
-    std::string text = "\r\nEXECUTION PROTOCOL\r\n==================\r\n\r\n"
-                       "LINE INSTR  SYMBOL1  SYMBOL2  SYMBOL3   EXECUTIONS      ERRORS LAST ERROR CODE\r\n";
+    std::string text =
+        "\r\nEXECUTION PROTOCOL\r\n==================\r\n\r\n"
+        "LINE INSTR  SYMBOL1  SYMBOL2  SYMBOL3   EXECUTIONS      ERRORS LAST ERROR CODE\r\n";
     text += report::Rule(96);
     for (std::size_t line = 0; line < state.Code.size(); ++line) {
         if (!state.Code[line].mnemonic.empty()) text += ProtocolRow(state, line, state.Code[line]);

@@ -8,8 +8,8 @@
 
 #include "core/base/ErrorText.h"
 #include "core/base/NumberFormat.h"
-#include "core/reports/ReportLayout.h"
 #include "core/base/Text1252.h"
+#include "core/reports/ReportLayout.h"
 
 namespace zek {
 namespace {
@@ -61,9 +61,9 @@ std::string AccessLines(const ZekState& state, const Access& access) {
 
 std::string InstructionTrace(ZekState& state, std::int32_t IP, std::int32_t NextIP, std::int32_t IC) {
     static const Instruction blankLine;
-    const Instruction& line =
-        IP >= 0 && static_cast<std::size_t>(IP) < state.Code.size() ? state.Code[static_cast<std::size_t>(IP)]
-                                                                     : blankLine;
+    const Instruction& line = IP >= 0 && static_cast<std::size_t>(IP) < state.Code.size()
+                                  ? state.Code[static_cast<std::size_t>(IP)]
+                                  : blankLine;
     const Symbol& first = report::OperandSymbol(state.Symbols, line.operand1);
     const Symbol& second = report::OperandSymbol(state.Symbols, line.operand2);
     const Symbol& third = report::OperandSymbol(state.Symbols, line.operand3);

@@ -15,9 +15,7 @@ namespace zek::report {
 inline constexpr std::string_view LineEnd = "\r\n";
 
 // A rule of `width` hyphens with its line end.
-inline std::string Rule(std::size_t width) {
-    return std::string(width, '-') + std::string(LineEnd);
-}
+inline std::string Rule(std::size_t width) { return std::string(width, '-') + std::string(LineEnd); }
 
 // The symbol at an operand address. An address outside the table (which the
 // Assembler never stores) reads as a blank symbol instead of stray memory.

@@ -49,10 +49,11 @@ std::string SymbolTableListing(const ZekState& state, WindowSystem& windows, boo
         if (i % kBlock == 0) windows.SetText2(Progress(i, highest, "protokollieren"));
     }
 
-    const std::string header = full ? "\r\nFULL SYMBOL TABLE\r\n=================\r\n\r\n"
-                                    : "\r\nSYMBOL TABLE\r\n============\r\n\r\n";
+    const std::string header =
+        full ? "\r\nFULL SYMBOL TABLE\r\n=================\r\n\r\n" : "\r\nSYMBOL TABLE\r\n============\r\n\r\n";
     const std::string columns = "ADDR   T NAME                     VALUE\r\n";
-    const std::string footer = report::Rule(74) + "TYPE T: P = PRE DEFINED SYMBOL, A = ARRAY POINTER, E = ARRAY ELEMENT\r\n" +
+    const std::string footer = report::Rule(74) +
+                               "TYPE T: P = PRE DEFINED SYMBOL, A = ARRAY POINTER, E = ARRAY ELEMENT\r\n" +
                                report::Rule(74);
     std::string text;
     text.reserve(header.size() + columns.size() + 75 + rowsLength + footer.size());

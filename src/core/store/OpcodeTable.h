@@ -8,6 +8,7 @@
 
 namespace zek {
 
+// clang-format off
 enum class Operation : std::uint8_t {
     Mov, Clr, Neg, Abs, Add, Sub, Mul, Div, Power, Root,
     Sin, Cos, Tan, Cot, Sec, Csc,
@@ -24,14 +25,15 @@ enum class Operation : std::uint8_t {
     PseudoLab, PseudoDim, PseudoVar, PseudoConfig, PseudoName, PseudoEnd,
     Unknown  // not executable: error 116
 };
+// clang-format on
 
 constexpr std::int16_t UnknownGroup = -9999;
 constexpr std::int16_t PseudoGroup = 99;
 
 struct OpcodeEntry {
-    std::string_view key;      // exactly 7 characters, filled with "-"
-    std::string_view name;     // the mnemonic without fill
-    std::int16_t group;        // group code of the table
+    std::string_view key;   // exactly 7 characters, filled with "-"
+    std::string_view name;  // the mnemonic without fill
+    std::int16_t group;     // group code of the table
     // Group under which the Processor finds this name; the pseudo-instructions
     // other than _end are no-operations of group 7, _end is found nowhere.
     std::int16_t dispatchGroup;
@@ -143,11 +145,13 @@ inline constexpr std::array<OpcodeEntry, 99> OpcodeTable{{
 static_assert(OpcodeTable.size() == 99, "99 keys");
 static_assert(static_cast<int>(Operation::Unknown) == 99, "one Operation per key, in table order");
 static_assert(static_cast<int>(Operation::PseudoLab) == 93, "93 mnemonics before the pseudo-instructions");
-static_assert([] {
-    for (std::size_t i = 0; i < OpcodeTable.size(); ++i)
-        if (static_cast<std::size_t>(OpcodeTable[i].operation) != i) return false;
-    return true;
-}(), "ORDER OP: the table and Operation must list the mnemonics in the same order");
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < OpcodeTable.size(); ++i)
+            if (static_cast<std::size_t>(OpcodeTable[i].operation) != i) return false;
+        return true;
+    }(),
+    "ORDER OP: the table and Operation must list the mnemonics in the same order");
 
 // Group of a mnemonic as written (case-insensitive, judged by its first
 // 7 characters filled up with "-"), or UnknownGroup.

@@ -11,7 +11,6 @@
 namespace zek {
 namespace {
 
-
 struct PredefinedRow {
     const char* name;
     double value;
@@ -27,19 +26,36 @@ std::array<PredefinedRow, PredefinedSymbolCount - 2> PredefinedRows(double R, do
         {"pi/4", PiValue / 4},
         {"e", EulerValue},
         {"\xAE", R},
-        {"\xAE" "f", f},
+        {"\xAE"
+         "f",
+         f},
         {"\xB0(", PiValue / 180},
         {"(\xB0", 180 / PiValue},
         {"eps", Tiny},
         {"max", ValueLimit},
-        {"r0", 0}, {"r1", 0}, {"r2", 0}, {"r3", 0}, {"r4", 0}, {"r5", 0}, {"r6", 0}, {"r7", 0},
+        {"r0", 0},
+        {"r1", 0},
+        {"r2", 0},
+        {"r3", 0},
+        {"r4", 0},
+        {"r5", 0},
+        {"r6", 0},
+        {"r7", 0},
         {"\xA0", 0},
-        {"x", 0}, {"y", 0}, {"z", 0}, {"x'", 0}, {"y'", 0}, {"z'", 0},
+        {"x", 0},
+        {"y", 0},
+        {"z", 0},
+        {"x'", 0},
+        {"y'", 0},
+        {"z'", 0},
         {"Rx", kx * R},
         {"Ry", kx * R},
         {"Rx'", kxTarget * R},
         {"Ry'", kxTarget * R},
-        {"Cx", Cx}, {"Cy", Cy}, {"Cx'", CxTarget}, {"Cy'", CyTarget},
+        {"Cx", Cx},
+        {"Cy", Cy},
+        {"Cx'", CxTarget},
+        {"Cy'", CyTarget},
         {"\xA0\xA0", 0},
     }};
 }
@@ -67,8 +83,8 @@ void NormaliseName(std::string& name) {
 
 }  // namespace
 
-void ResetTables(ZekState& state, double R, double f, double Cx, double Cy, double CxTarget, double CyTarget,
-                 double kx, double kxTarget) {
+void ResetTables(ZekState& state, double R, double f, double Cx, double Cy, double CxTarget, double CyTarget, double kx,
+                 double kxTarget) {
     Instruction init;
     init.mnemonic = "init";
     init.group = 7;

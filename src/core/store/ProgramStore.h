@@ -14,8 +14,8 @@ constexpr std::size_t MaxSymbolNameLength = 1024;
 
 // Replaces the CodeTable by the `init` line and the SymbolTable by the 36
 // predefined symbols; R, f, Cx, Cy, Cx', Cy', kx, kx' become their values.
-void ResetTables(ZekState& state, double R, double f, double Cx, double Cy,
-                 double CxTarget, double CyTarget, double kx, double kxTarget);
+void ResetTables(ZekState& state, double R, double f, double Cx, double Cy, double CxTarget, double CyTarget, double kx,
+                 double kxTarget);
 
 // The blank tables of a freshly loaded main window: code addresses 0 and 1
 // and symbol address 0, all entries empty.

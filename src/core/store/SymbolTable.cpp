@@ -23,9 +23,7 @@ bool SplitElementName(std::string_view name, std::string_view& stem, std::int32_
 
 }  // namespace
 
-std::uint32_t SymbolTable::HashOf(std::string_view name) {
-    return static_cast<std::uint32_t>(NameHash{}(name));
-}
+std::uint32_t SymbolTable::HashOf(std::string_view name) { return static_cast<std::uint32_t>(NameHash{}(name)); }
 
 // The slot that holds `name`, or the free slot where it belongs.
 std::size_t SymbolTable::SlotOf(std::string_view name, std::uint32_t hash) const {

@@ -13,9 +13,9 @@
 namespace zek {
 
 struct Symbol {
-    std::string name;   // exactly as entered, case-sensitive
+    std::string name;  // exactly as entered, case-sensitive
     double value = 0;
-    std::string type;   // "P" predefined, "A" array pointer, "E" array element, "" other
+    std::string type;  // "P" predefined, "A" array pointer, "E" array element, "" other
 };
 
 class SymbolTable {
@@ -51,7 +51,7 @@ private:
         std::uint32_t hash = 0;
     };
     struct ElementRange {
-        std::int32_t first;         // address of name(0)
+        std::int32_t first;  // address of name(0)
         std::int32_t highestIndex;
     };
     struct NameHash {
@@ -66,7 +66,7 @@ private:
     std::int32_t FindElement(std::string_view name) const;
 
     std::vector<Symbol> entries_;
-    std::vector<Slot> slots_;      // size 0 or a power of two, at most half full
+    std::vector<Slot> slots_;  // size 0 or a power of two, at most half full
     std::size_t indexedNames_ = 0;
     std::unordered_map<std::string, std::vector<ElementRange>, NameHash, std::equal_to<>> arrays_;
 };

@@ -15,8 +15,7 @@ public:
     virtual ~WindowSystem() = default;
 
     // A modal message box; returns the button chosen.
-    virtual MessageAnswer MessageBox(const std::string& text, const std::string& title,
-                                     MessageButtons buttons) = 0;
+    virtual MessageAnswer MessageBox(const std::string& text, const std::string& title, MessageButtons buttons) = 0;
 
     // The main window's one-line field Text1 (proof, info), repainted at once.
     virtual void SetText1(const std::string& text) = 0;
@@ -32,9 +31,8 @@ public:
     // The I/O dialog's entry for input, output and pause. For "input" the
     // accepted number is written back into `value`. It may set HaltSignal,
     // AbortSignal, ExitSignal and ErrorCode in the state it works on.
-    virtual void ZEKDialog(std::int32_t programLine, const std::string& programName,
-                           const std::string& instruction, const std::string& message,
-                           const std::string& symbolName, double& value) = 0;
+    virtual void ZEKDialog(std::int32_t programLine, const std::string& programName, const std::string& instruction,
+                           const std::string& message, const std::string& symbolName, double& value) = 0;
 
     // Lets pending window events run once.
     virtual void Yield() = 0;

@@ -5,9 +5,9 @@
 #include <QPushButton>
 #include <QResizeEvent>
 
-#include "ui/dialogs/DialogHost.h"
-#include "core/reports/Reports.h"
 #include "core/base/DocumentationText.h"
+#include "core/reports/Reports.h"
+#include "ui/dialogs/DialogHost.h"
 #include "ui/util/Fonts.h"
 #include "ui/util/MessageBoxes.h"
 #include "ui/util/QtText.h"
@@ -91,14 +91,12 @@ HaltDialog::HaltDialog(DialogHost& host, QWidget* parent) : QDialog(parent), hos
     AddViewButton("Code", "Code", "Zeigt Codetabelle an", [&state] { return FromCoreLines(CodeTableListing(state)); });
     AddViewButton("Symboltabelle", "Symbole", "Zeigt Standardsymboltabelle (ohne Feldelemente) an",
                   [this] { return FromCoreLines(SymbolTableListing(host_.state(), host_.windows(), false)); });
-    AddViewButton("SymboltabelleLang", "Symbole (l)",
-                  "Zeigt vollständige Symboltabelle (mit allen Feldelementen) an",
+    AddViewButton("SymboltabelleLang", "Symbole (l)", "Zeigt vollständige Symboltabelle (mit allen Feldelementen) an",
                   [this] { return FromCoreLines(SymbolTableListing(host_.state(), host_.windows(), true)); });
     AddViewButton("Ausgabetext", "Ausgabetext", "Zeigt Ausgabetext an",
                   [&state] { return FromCoreLines(state.OutputText); });
     AddViewButton("Assemblerprogramm", "Programm", "Zeigt Programm an", [this] { return host_.SourceText(); });
-    AddViewButton("Befehlsliste", "Dokum.", "Zeigt Befehlsliste an",
-                  [] { return FromCoreLines(DocumentationText()); });
+    AddViewButton("Befehlsliste", "Dokum.", "Zeigt Befehlsliste an", [] { return FromCoreLines(DocumentationText()); });
 
     resize(TwipsToPixelsX(StartWidth - FrameWidth), TwipsToPixelsY(StartHeight - FrameHeight));
     Form_Load();

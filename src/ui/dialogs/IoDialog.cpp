@@ -5,10 +5,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "ui/dialogs/DialogHost.h"
-#include "core/base/NumberReading.h"
 #include "core/base/NumberFormat.h"
+#include "core/base/NumberReading.h"
 #include "core/store/ProgramStore.h"
+#include "ui/dialogs/DialogHost.h"
 #include "ui/util/Fonts.h"
 #include "ui/util/MessageBoxes.h"
 #include "ui/util/QtText.h"
@@ -78,12 +78,14 @@ void IoDialog::ZEKDialog(std::int32_t programLine, const QString& programName, c
 
     const QString kind = instruction.toLower();
     if (kind == QLatin1String("pause")) {
-        infoText_ = QStringLiteral("Der ZE-Prozessor arbeitet einen pause-Befehl ab. Es wird ein Mitteilungstext ausgegeben.");
+        infoText_ =
+            QStringLiteral("Der ZE-Prozessor arbeitet einen pause-Befehl ab. Es wird ein Mitteilungstext ausgegeben.");
         Arrange(false, false);
         uebernehmen_->setText(QStringLiteral("Fortsetzen"));
         mitteilung_->setText(message);
     } else if (kind == QLatin1String("output")) {
-        infoText_ = QStringLiteral("Der ZE-Prozessor arbeitet einen output-Befehl ab. Es wird ein Zahlenwert ausgegeben.");
+        infoText_ =
+            QStringLiteral("Der ZE-Prozessor arbeitet einen output-Befehl ab. Es wird ein Zahlenwert ausgegeben.");
         Arrange(true, false);
         uebernehmen_->setText(QStringLiteral("Fortsetzen"));
         mitteilung_->setText(message);
@@ -122,7 +124,9 @@ void IoDialog::Arrange(bool showsSymbol, bool showsEntry) {
     abbrechen_->setGeometry(TwipsToPixelsX(4080), bottom, buttonWidth, buttonHeight);
 }
 
-void IoDialog::ShowSymbol() { symboltext_->setText(symbolName_ + QStringLiteral(" = ") + LocaleNumberText(symbolValue_)); }
+void IoDialog::ShowSymbol() {
+    symboltext_->setText(symbolName_ + QStringLiteral(" = ") + LocaleNumberText(symbolValue_));
+}
 
 // Every edit re-reads the field; a line break in it (Enter) accepts the
 // text before the break.
@@ -163,8 +167,7 @@ void IoDialog::Abbrechen_Click() {
             host_.SetText2(QStringLiteral("Abbruchsignal gesetzt"));
             accept();
             break;
-        default:
-            break;
+        default: break;
     }
 }
 

@@ -61,8 +61,7 @@ void MainWindow::mnuDateiOeffnen_Click() {
     state_.ErrorCode = 0;
     ZEKSaveTextIfChanged();
     if (state_.ErrorCode != 0) return;
-    const QString path = OpenFileDialog(this, state_, Text2Of(*this),
-                                        QStringLiteral("ZEK: Assemblerprogramm öffnen"),
+    const QString path = OpenFileDialog(this, state_, Text2Of(*this), QStringLiteral("ZEK: Assemblerprogramm öffnen"),
                                         QStringLiteral("ZE-Assemblerprogramme|*.zek"));
     if (state_.ErrorCode == 91) {
         SetText2(QStringLiteral("Öffnen abbgebrochen"));
@@ -102,9 +101,9 @@ void MainWindow::mnuDateiSpeichern_Click() {
 
 void MainWindow::mnuDateiSpeichernUnter_Click() {
     SelectView(Programm);
-    const QString path = SaveFileDialog(this, state_, Text2Of(*this),
-                                        QStringLiteral("ZEK: Assemblerprogramm speichern unter ..."),
-                                        QStringLiteral("ZE-Assemblerprogramm|*.zek"));
+    const QString path =
+        SaveFileDialog(this, state_, Text2Of(*this), QStringLiteral("ZEK: Assemblerprogramm speichern unter ..."),
+                       QStringLiteral("ZE-Assemblerprogramm|*.zek"));
     if (SaveDialogCancelled(*this)) return;
     if (path.isEmpty() || !WriteTextFile(path, EditorBytes(*this))) {
         ForgetFailedFile(*this);
@@ -122,8 +121,8 @@ void MainWindow::mnuDateiSpeichernUnter_Click() {
 void MainWindow::mnuDrucken_Click() {
     const QString text = PlainTextOf(text4_->isHidden() ? *text3_ : *text4_);
     if (!PrintOnDefaultPrinter(text, PrinterFont(QStringLiteral("Courier"), true))) {
-        ShowMessageBox(this, QStringLiteral("Beim Drucken des Textes gab es Probleme."), QStringLiteral("ZEK: Drucken ..."),
-                       MessageButtons::Ok);
+        ShowMessageBox(this, QStringLiteral("Beim Drucken des Textes gab es Probleme."),
+                       QStringLiteral("ZEK: Drucken ..."), MessageButtons::Ok);
         SetText2(QStringLiteral("Editor: Fehler beim Drucken des Textes."));
         return;
     }
@@ -133,9 +132,9 @@ void MainWindow::mnuDrucken_Click() {
 void MainWindow::mnuAktuellenTextSpeichernUnter_Click() {
     // The text shown now; the dialog must not change which one is saved.
     const QString text = PlainTextOf(text3_->isHidden() ? *text4_ : *text3_);
-    const QString path = SaveFileDialog(this, state_, Text2Of(*this),
-                                        QStringLiteral("ZEK: Aktuellen Text speichern unter ..."),
-                                        QStringLiteral("Textdateien|*.txt"));
+    const QString path =
+        SaveFileDialog(this, state_, Text2Of(*this), QStringLiteral("ZEK: Aktuellen Text speichern unter ..."),
+                       QStringLiteral("Textdateien|*.txt"));
     if (SaveDialogCancelled(*this)) return;
     if (path.isEmpty()) return;  // a blank name has its own message
     if (!WriteTextFile(path, ToCoreLines(text))) {

@@ -38,7 +38,8 @@ QString AboutText() {
                        "noch Befehl für Befehl auf, was der Rechner tun soll. Mit diesem Assembler kann "
                        "man wieder genau so programmieren und dabei jedem einzelnen Befehl zusehen."),
         QString(),
-    }.join(QLatin1Char('\n'));
+    }
+        .join(QLatin1Char('\n'));
 }
 
 QString IntroductionText() {
@@ -58,12 +59,17 @@ QString IntroductionText() {
                        "Operanden. Das ist im Prinzip alles. "),
         QString(),
         QStringLiteral("Viel Spaß beim Programmieren!"),
-    }.join(QLatin1Char('\n'));
+    }
+        .join(QLatin1Char('\n'));
 }
 
 QString InfoText() {
-    return QStringList{QStringLiteral("ZE-Assembler"), QString(), QStringLiteral("Ausgabe ") + ProgramVersion,
-                       QString(), QString(), QString()}
+    return QStringList{QStringLiteral("ZE-Assembler"),
+                       QString(),
+                       QStringLiteral("Ausgabe ") + ProgramVersion,
+                       QString(),
+                       QString(),
+                       QString()}
         .join(QLatin1Char('\n'));
 }
 
@@ -108,18 +114,19 @@ std::optional<HelpPageText> HelpPageOf(int index) {
                                               {"cls", "printn", "prints", "save"},
                                               {"read", "write"}}),
                                 {}};
-        case 9:
-            return HelpPageText{QStringLiteral("ZEK: Pointerbefehle"), MnemonicList({{"adrof", "get", "put"}}), {}};
+        case 9: return HelpPageText{QStringLiteral("ZEK: Pointerbefehle"), MnemonicList({{"adrof", "get", "put"}}), {}};
         case 10:
             return HelpPageText{QStringLiteral("ZEK: Systembefehle"),
-                                MnemonicList({{"init", "nop", "mode", "halt", "err", "exit"}}), {}};
+                                MnemonicList({{"init", "nop", "mode", "halt", "err", "exit"}}),
+                                {}};
         case 11:
             return HelpPageText{QStringLiteral("ZEK: Pseudobefehle"),
-                                MnemonicList({{"_name", "_var", "_dim", "_lab", "_config", "_end"}}), {}};
+                                MnemonicList({{"_name", "_var", "_dim", "_lab", "_config", "_end"}}),
+                                {}};
         case 99:
-            return HelpPageText{QStringLiteral("ZEK-Hilfe: Info ... "), InfoText(), QStringLiteral("ZEK-Hilfe: Info  ...")};
-        default:
-            return std::nullopt;
+            return HelpPageText{QStringLiteral("ZEK-Hilfe: Info ... "), InfoText(),
+                                QStringLiteral("ZEK-Hilfe: Info  ...")};
+        default: return std::nullopt;
     }
 }
 
@@ -128,7 +135,8 @@ std::optional<HelpPageText> HelpPageOf(int index) {
 void MainWindow::mnuHilfe_Click(int index) {
     if (index == 21) {
         if (!textWindow_) {
-            textWindow_ = new TextWindow(state_, [this](const QString& message) { SetText2(message); }, this);
+            textWindow_ = new TextWindow(
+                state_, [this](const QString& message) { SetText2(message); }, this);
             textWindow_->setAttribute(Qt::WA_DeleteOnClose);
         }
         textWindow_->Text()->setPlainText(FromCoreLines(DocumentationText()));

@@ -11,12 +11,12 @@
 #include <QTimer>
 
 #include "core/assembler/Assembler.h"
-#include "ui/dialogs/AckDialog.h"
+#include "core/base/DocumentationText.h"
 #include "core/processor/Processor.h"
 #include "core/reports/Reports.h"
-#include "core/base/DocumentationText.h"
-#include "ui/shell/QtWindowSystem.h"
 #include "core/store/ProgramStore.h"
+#include "ui/dialogs/AckDialog.h"
+#include "ui/shell/QtWindowSystem.h"
 #include "ui/util/Clipboard.h"
 #include "ui/util/Fonts.h"
 #include "ui/util/MessageBoxes.h"
@@ -116,10 +116,10 @@ void MainWindow::CreateControls() {
                         TwipsRect(1680, 60, 3195, 312));
     start_->setProperty("index", 0);
     textTestMode_ = MakeField(client, "TextTestMode", "Text5", "Aktueller Testmodus", TwipsRect(4920, 60, 1575, 315));
-    setTestMode_[0] = MakeButton(
-        client, "SetTestMode0", "'Ohne Halt'",
-        "Testmodus 'Ohne Halt': Vormerken, dass das Programm auch bei Fehlern nicht unterbrochen wird",
-        TwipsRect(6540, 60, 1575, 312));
+    setTestMode_[0] =
+        MakeButton(client, "SetTestMode0", "'Ohne Halt'",
+                   "Testmodus 'Ohne Halt': Vormerken, dass das Programm auch bei Fehlern nicht unterbrochen wird",
+                   TwipsRect(6540, 60, 1575, 312));
     setTestMode_[1] = MakeButton(client, "SetTestMode1", "'Fehlerhalt'",
                                  "Testmodus 'Fehlerhalt': Halt bei Fehlern vormerken", TwipsRect(8160, 60, 1575, 312));
     setTestMode_[2] = MakeButton(client, "SetTestMode2", "'Schrittweise'",
@@ -143,14 +143,15 @@ void MainWindow::CreateControls() {
         {"Code", "Code", "Das vom Assembler übersetzte Programm", &MainWindow::Code_Click},
         {"Symboltabelle", "Symboltabelle", "Die von Assembler erzeugte Symboltabelle (ohne Variablen mit »(« und »)«)",
          &MainWindow::Symboltabelle_Click},
-        {"SymboltabelleLang", "Symboltabelle (lang)", "Die vom Assembler erzeugte Symboltabelle mit sämtlichen Einträgen",
-         &MainWindow::SymboltabelleLang_Click},
+        {"SymboltabelleLang", "Symboltabelle (lang)",
+         "Die vom Assembler erzeugte Symboltabelle mit sämtlichen Einträgen", &MainWindow::SymboltabelleLang_Click},
         {"Laufzeitprotokoll", "Laufzeitprotokoll", "Welche Fehler gab es bei welchem Befehl?",
          &MainWindow::Laufzeitprotokoll_Click},
     };
     int left = 60;
     for (const ViewButton& view : views) {
-        QPushButton* button = MakeButton(client, view.name, view.caption, view.tooltip, TwipsRect(left, 420, 1575, 315));
+        QPushButton* button =
+            MakeButton(client, view.name, view.caption, view.tooltip, TwipsRect(left, 420, 1575, 315));
         connect(button, &QPushButton::clicked, this, view.handler);
         left += 1620;
     }
@@ -194,10 +195,13 @@ void MainWindow::CreateMenus() {
 void MainWindow::CreateDateiMenu() {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("&Datei"));
     menu->setObjectName(QStringLiteral("mnuDatei"));
-    mnuAnzeigenNichts = MakeAction(menu, QStringLiteral("mnuAnzeigenNichts"), "Programm &löschen", Qt::CTRL | Qt::Key_N);
+    mnuAnzeigenNichts =
+        MakeAction(menu, QStringLiteral("mnuAnzeigenNichts"), "Programm &löschen", Qt::CTRL | Qt::Key_N);
     mnuDateiOeffnen = MakeAction(menu, Utf8("mnuDateiÖffnen"), "Programm ö&ffnen ...", Qt::CTRL | Qt::Key_O);
-    mnuDateiSpeichern = MakeAction(menu, QStringLiteral("mnuDateiSpeichern"), "Programm &speichern", Qt::CTRL | Qt::Key_S);
-    mnuDateiSpeichernUnter = MakeAction(menu, QStringLiteral("mnuDateiSpeichernUnter"), "Programm speichern &unter ...");
+    mnuDateiSpeichern =
+        MakeAction(menu, QStringLiteral("mnuDateiSpeichern"), "Programm &speichern", Qt::CTRL | Qt::Key_S);
+    mnuDateiSpeichernUnter =
+        MakeAction(menu, QStringLiteral("mnuDateiSpeichernUnter"), "Programm speichern &unter ...");
     menu->addSeparator();
     mnuDrucken = MakeAction(menu, QStringLiteral("mnuDrucken"), "&Aktuellen Text &drucken");
     mnuAktuellenTextSpeichernUnter =
@@ -210,7 +214,8 @@ void MainWindow::CreateDateiMenu() {
     connect(mnuDateiSpeichern, &QAction::triggered, this, &MainWindow::mnuDateiSpeichern_Click);
     connect(mnuDateiSpeichernUnter, &QAction::triggered, this, &MainWindow::mnuDateiSpeichernUnter_Click);
     connect(mnuDrucken, &QAction::triggered, this, &MainWindow::mnuDrucken_Click);
-    connect(mnuAktuellenTextSpeichernUnter, &QAction::triggered, this, &MainWindow::mnuAktuellenTextSpeichernUnter_Click);
+    connect(mnuAktuellenTextSpeichernUnter, &QAction::triggered, this,
+            &MainWindow::mnuAktuellenTextSpeichernUnter_Click);
     connect(mnuDateiBeenden, &QAction::triggered, this, &MainWindow::mnuDateiBeenden_Click);
 }
 
@@ -256,11 +261,20 @@ void MainWindow::CreateHilfeMenu() {
         int index;
         const char* caption;  // nullptr: a separator
     };
-    const Page pages[] = {{1, "Über ZEK"},         {2, "Assembler programmieren"}, {3, nullptr},
-                          {4, "Rechenbefehle I"},  {5, "Rechenbefehle II"},       {6, "Rechenbefehle III"},
-                          {7, "Sprungbefehle"},    {8, "Ein-/Ausgabebefehle"},    {9, "Pointerbefehle"},
-                          {10, "Systembefehle"},   {11, "Pseudobefehle"},         {20, nullptr},
-                          {21, "Dokumentation"},   {99, "Info"}};
+    const Page pages[] = {{1, "Über ZEK"},
+                          {2, "Assembler programmieren"},
+                          {3, nullptr},
+                          {4, "Rechenbefehle I"},
+                          {5, "Rechenbefehle II"},
+                          {6, "Rechenbefehle III"},
+                          {7, "Sprungbefehle"},
+                          {8, "Ein-/Ausgabebefehle"},
+                          {9, "Pointerbefehle"},
+                          {10, "Systembefehle"},
+                          {11, "Pseudobefehle"},
+                          {20, nullptr},
+                          {21, "Dokumentation"},
+                          {99, "Info"}};
     for (const Page& page : pages) {
         if (!page.caption) {
             menu->addSeparator();
@@ -431,8 +445,9 @@ void MainWindow::mnuAusfuehren_Click(int /*index: every entry starts in the curr
     QString outcome = QStringLiteral("Assembler wurde abgebrochen");
     if (state_.ErrorCode != 0 && state_.ErrorCode != 90) {
         SetText2(QStringLiteral("Assmblerfehler"));
-        ShowMessage(QStringLiteral("Assemblerfehler. Programm kann nicht starten. Fehlerliste steht im Laufzeitprotokoll."),
-                    QStringLiteral("ZE-Assembler"));
+        ShowMessage(
+            QStringLiteral("Assemblerfehler. Programm kann nicht starten. Fehlerliste steht im Laufzeitprotokoll."),
+            QStringLiteral("ZE-Assembler"));
         return;
     }
     if (state_.ErrorCode == 0) {
@@ -478,8 +493,7 @@ void MainWindow::Abbrechen_Click() {
                 state_.ExitSignal = true;
                 SetText2(QStringLiteral("Abbruchsignal gesetzt"));
                 break;
-            default:
-                break;
+            default: break;
         }
     } else {
         SetText2(QStringLiteral("Abbruchsignal gesetzt"));
@@ -495,7 +509,8 @@ void MainWindow::ZEKSaveTextIfChanged() {
         CurrentFileName.isEmpty()
             ? Utf8("Der aktuelle Text hat sich geändert. Speichern unter?")
             : Utf8("Der aktuelle Text hat sich geändert. Speichern in Datei ") + CurrentFileName + QStringLiteral("?");
-    switch (ShowMessageBox(this, question, QStringLiteral("ZE-Assembler: Sicherungsabfrage"), MessageButtons::YesNoCancel)) {
+    switch (ShowMessageBox(this, question, QStringLiteral("ZE-Assembler: Sicherungsabfrage"),
+                           MessageButtons::YesNoCancel)) {
         case MessageAnswer::Yes:
             state_.ErrorCode = 0;
             if (CurrentFileName.isEmpty())
@@ -503,12 +518,8 @@ void MainWindow::ZEKSaveTextIfChanged() {
             else
                 mnuDateiSpeichern_Click();
             break;
-        case MessageAnswer::No:
-            state_.ErrorCode = 0;
-            break;
-        default:
-            state_.ErrorCode = 90;
-            break;
+        case MessageAnswer::No: state_.ErrorCode = 0; break;
+        default: state_.ErrorCode = 90; break;
     }
 }
 
@@ -550,7 +561,8 @@ void MainWindow::Form_Resize() {
         text4_->resize(text4_->width(), TwipsToPixelsY(height - 2700 - 180));
     }
     if (width > 420) {
-        for (QWidget* box : {static_cast<QWidget*>(text2_), static_cast<QWidget*>(text3_), static_cast<QWidget*>(text4_)})
+        for (QWidget* box :
+             {static_cast<QWidget*>(text2_), static_cast<QWidget*>(text3_), static_cast<QWidget*>(text4_)})
             box->resize(TwipsToPixelsX(width - 216 - 180), box->height());
     }
 }
@@ -603,13 +615,31 @@ void MainWindow::mnuAnzeige_Click(int index) {
     std::string text;
     const char* status = "";
     switch (index) {
-        case 1: text = DocumentationText(); status = "Befehlsiste"; break;
+        case 1:
+            text = DocumentationText();
+            status = "Befehlsiste";
+            break;
         case 2: status = "Assemblerprogramm wird angezeigt."; break;
-        case 3: text = state_.OutputText; status = "Ausgabetext wird angezeigt"; break;
-        case 4: text = CodeTableListing(state_); status = "Der Code wird angezeigt."; break;
-        case 5: text = SymbolTableListing(state_, *windows_, false); status = "Standard-Symboltabelle wird angezeigt."; break;
-        case 6: text = SymbolTableListing(state_, *windows_, true); status = "Vollständige Symboltabelle wird angezeigt."; break;
-        case 7: text = ExecutionProtocol(state_); status = "Prozessprotokoll wird angezeigt."; break;
+        case 3:
+            text = state_.OutputText;
+            status = "Ausgabetext wird angezeigt";
+            break;
+        case 4:
+            text = CodeTableListing(state_);
+            status = "Der Code wird angezeigt.";
+            break;
+        case 5:
+            text = SymbolTableListing(state_, *windows_, false);
+            status = "Standard-Symboltabelle wird angezeigt.";
+            break;
+        case 6:
+            text = SymbolTableListing(state_, *windows_, true);
+            status = "Vollständige Symboltabelle wird angezeigt.";
+            break;
+        case 7:
+            text = ExecutionProtocol(state_);
+            status = "Prozessprotokoll wird angezeigt.";
+            break;
     }
     SetText2(Utf8(status));
     if (!program) text3_->setPlainText(FromCoreLines(text));

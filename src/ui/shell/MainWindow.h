@@ -20,8 +20,8 @@
 #include <map>
 #include <memory>
 
-#include "ui/dialogs/DialogHost.h"
 #include "core/store/ZekState.h"
+#include "ui/dialogs/DialogHost.h"
 
 class QAction;
 class QLabel;

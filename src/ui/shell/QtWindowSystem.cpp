@@ -25,9 +25,8 @@ void QtWindowSystem::ShowHaltDialog(const std::string& caption, const std::strin
     dialog.exec();
 }
 
-void QtWindowSystem::ZEKDialog(std::int32_t programLine, const std::string& programName,
-                               const std::string& instruction, const std::string& message,
-                               const std::string& symbolName, double& value) {
+void QtWindowSystem::ZEKDialog(std::int32_t programLine, const std::string& programName, const std::string& instruction,
+                               const std::string& message, const std::string& symbolName, double& value) {
     IoDialog dialog(window_, &window_);
     ioDialogOpen_ = true;
     dialog.ZEKDialog(programLine, FromCore(programName), FromCore(instruction), FromCoreLines(message),

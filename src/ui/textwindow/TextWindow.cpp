@@ -126,7 +126,8 @@ void TextWindow::CreateMenus() {
 
     QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
     mnuHilfe = AddAction(hilfe, QStringLiteral("mnuHilfe"), QStringLiteral("Aktuelle Hilfe"));
-    mnuCodePageHilfe = AddAction(hilfe, QStringLiteral("mnuCodePageHilfe"), QStringLiteral("Über die Belegung der Umlaute"));
+    mnuCodePageHilfe =
+        AddAction(hilfe, QStringLiteral("mnuCodePageHilfe"), QStringLiteral("Über die Belegung der Umlaute"));
     mnuEdithilfe = AddAction(hilfe, QStringLiteral("mnuEdithilfe"), QStringLiteral("Über den Quarin-Editor"));
 
     connect(mnuAbspeichern, &QAction::triggered, this, &TextWindow::mnuAbspeichern_Click);
@@ -186,7 +187,8 @@ void TextWindow::Form_Activate() {
 
     mnuSchliessen->setText(edit ? QStringLiteral("&Beenden und Übernehmen") : QStringLiteral("&Beenden"));
     schliessen_->setText(edit ? QStringLiteral("B&eenden und Übernehmen") : QStringLiteral("B&eenden"));
-    for (QAction* action : {mnuRuecksetzen, mnuAbbrechen, mnuInDOS, mnuInWin, mnuAusschneiden, mnuEinfuegen, mnuCodePageHilfe})
+    for (QAction* action :
+         {mnuRuecksetzen, mnuAbbrechen, mnuInDOS, mnuInWin, mnuAusschneiden, mnuEinfuegen, mnuCodePageHilfe})
         action->setEnabled(edit);
     abbrechen_->setVisible(edit);
     codepagetext_->setText(QStringLiteral("Zeichenbelegung: unbestimmt"));
@@ -249,8 +251,8 @@ void TextWindow::ReplaceText(const QString& text) {
 }
 
 void TextWindow::mnuAbspeichern_Click() {
-    const QString path =
-        SaveFileDialog(this, state_, text2_, QStringLiteral("Text in Datei sichern ..."), QStringLiteral("Textdateien|*.txt"));
+    const QString path = SaveFileDialog(this, state_, text2_, QStringLiteral("Text in Datei sichern ..."),
+                                        QStringLiteral("Textdateien|*.txt"));
     if (!path.isEmpty()) EditorFileName = path;
     if (state_.ErrorCode == 91) {
         text2_(QStringLiteral("Editor: Abbruch bei Dateidialog für Abspeichern."));
@@ -269,7 +271,8 @@ void TextWindow::mnuAbspeichern_Click() {
 void TextWindow::mnuDrucken_Click() {
     const QString family = FontIsMonospaced ? monoFontName_ : varioFontName_;
     if (!PrintOnDefaultPrinter(CurrentText(), PrinterFont(family, FontIsMonospaced))) {
-        ShowMessageBox(this, QStringLiteral("Beim Drucken des Textes gab es Probleme."), DefaultTitle, MessageButtons::Ok);
+        ShowMessageBox(this, QStringLiteral("Beim Drucken des Textes gab es Probleme."), DefaultTitle,
+                       MessageButtons::Ok);
         text2_(QStringLiteral("Editor: Fehler beim Drucken des Textes."));
         return;
     }
@@ -310,8 +313,9 @@ bool TextWindow::Form_Unload() {
             return true;
         }
         const QString question = QStringLiteral("Schließen: Textdatei ") + EditorFileName +
-                                 QStringLiteral(" wurde geändert.\n\nGeänderten Text übernehmen?\n\n"
-                                                "(Im Fall »Nein« muß der Editor mit »Abbrechen« verlassen werden)");
+                                 QStringLiteral(
+                                     " wurde geändert.\n\nGeänderten Text übernehmen?\n\n"
+                                     "(Im Fall »Nein« muß der Editor mit »Abbrechen« verlassen werden)");
         if (ShowMessageBox(this, question, QuestionTitle, MessageButtons::YesNoCancel) == MessageAnswer::Yes) {
             EditorResultText = text;
             text2_(QStringLiteral("Editor geschlossen. Text geändert."));
@@ -378,20 +382,22 @@ QString TextWindow::CodePageDescription() const {
 }
 
 void TextWindow::mnuCodePageHilfe_Click() {
-    const QString text = QStringList{
-        QStringLiteral("Die Umlaute werden unter DOS und Windows verschieden kodiert."),
-        QStringLiteral("Damit es immer schön klappt, kann der Editor folgende Zeichen umkodieren:"),
-        QStringLiteral("- Die Groß- und Kleinbuchstaben von  Ä  Å  Æ  Ç  É  Ñ  Ö  und  Ü."),
-        QStringLiteral("- Die Sonderzeichen  £  ª  º  ¿  ¬  ½  ¼  ¡  «  »  µ  ±  ÷  °  und  ²."),
-        QStringLiteral("- Das ß."),
-        QStringLiteral("- Ausserdem werden die DOS-Unterstriche 196 bzw. 205 zu - bzw. = umkodiert."),
-        QString(),
-        QStringLiteral("Es sind genau die Zeichen, die in den DOS-Codepages 437 und 850 denselben Code haben "
-                       "und unter Windows, ISO-8859-1 und Unicode ebenfalls überall denselben Code tragen."),
-        QStringLiteral("So haut bei diesen Zeichen immer alles hin."),
-        QString(),
-        QStringLiteral("Aktuelle Codepage: \t") + CodePageDescription(),
-    }.join(QLatin1Char('\n'));
+    const QString text =
+        QStringList{
+            QStringLiteral("Die Umlaute werden unter DOS und Windows verschieden kodiert."),
+            QStringLiteral("Damit es immer schön klappt, kann der Editor folgende Zeichen umkodieren:"),
+            QStringLiteral("- Die Groß- und Kleinbuchstaben von  Ä  Å  Æ  Ç  É  Ñ  Ö  und  Ü."),
+            QStringLiteral("- Die Sonderzeichen  £  ª  º  ¿  ¬  ½  ¼  ¡  «  »  µ  ±  ÷  °  und  ²."),
+            QStringLiteral("- Das ß."),
+            QStringLiteral("- Ausserdem werden die DOS-Unterstriche 196 bzw. 205 zu - bzw. = umkodiert."),
+            QString(),
+            QStringLiteral("Es sind genau die Zeichen, die in den DOS-Codepages 437 und 850 denselben Code haben "
+                           "und unter Windows, ISO-8859-1 und Unicode ebenfalls überall denselben Code tragen."),
+            QStringLiteral("So haut bei diesen Zeichen immer alles hin."),
+            QString(),
+            QStringLiteral("Aktuelle Codepage: \t") + CodePageDescription(),
+        }
+            .join(QLatin1Char('\n'));
     ShowMessageBox(this, text, QStringLiteral("Über die Umkodierung"), MessageButtons::Ok);
     text2_(QStringLiteral("Editor: Umkodierungs-Hilfsseite aufgerufen."));
 }
@@ -411,7 +417,8 @@ void TextWindow::mnuEdithilfe_Click() {
          << QString();
     if (edit)
         page << QStringLiteral("    <Strg+X> =  \tAusschneiden") << QStringLiteral("    <Strg+V> =  \tEinfügen")
-             << QStringLiteral("    <Strg+Z> =  \tRückgängig") << QStringLiteral("    <Strg+Entf> =  \tZeile ab Cursor löschen");
+             << QStringLiteral("    <Strg+Z> =  \tRückgängig")
+             << QStringLiteral("    <Strg+Entf> =  \tZeile ab Cursor löschen");
     page << QStringLiteral("    <Strg+C> =  \tKopieren") << QString()
          << QStringLiteral("Den Bildschirmtext gibt es in Satzschrift oder")
          << QStringLiteral("Textschrift von 4 bis 16 Punkt.    ")
@@ -420,8 +427,9 @@ void TextWindow::mnuEdithilfe_Click() {
          << QStringLiteral("in 7 Punkt gedruckt.") << QString()
          << QStringLiteral("Aktuelle Textlänge: \t") + QString::number(text.size()) + QStringLiteral(" Zeichen")
          << QStringLiteral("Aktuelle Textzeilenanzahl: \t") + QString::number(lines) + QStringLiteral(" Zeile(n)")
-         << (FontIsMonospaced ? QStringLiteral("Aktuelle Schriftart:\t\tTextschrift ") + size + QStringLiteral(" Punkt.")
-                              : QStringLiteral("Aktuelle Schriftart:\tSatzschrift ") + size + QStringLiteral(" Punkt"))
+         << (FontIsMonospaced
+                 ? QStringLiteral("Aktuelle Schriftart:\t\tTextschrift ") + size + QStringLiteral(" Punkt.")
+                 : QStringLiteral("Aktuelle Schriftart:\tSatzschrift ") + size + QStringLiteral(" Punkt"))
          << QStringLiteral("Aktueller Editormodus: ") + (edit ? QStringLiteral("Editieren") : QStringLiteral("Anzeige"))
          << QStringLiteral("Satzschriftname:          ") + varioFontName_
          << QStringLiteral("Textschriftname:          ") + monoFontName_;

@@ -10,8 +10,8 @@
 
 #include <QMainWindow>
 #include <QPointer>
-#include <QWindow>
 #include <QString>
+#include <QWindow>
 #include <array>
 
 #include "core/store/ZekState.h"
@@ -125,7 +125,6 @@ private:
     QLabel* monoFontLabel_ = nullptr;
     QLabel* varioFontLabel_ = nullptr;
     QPlainTextEdit* text_ = nullptr;
-
 };
 
 }  // namespace zek::ui

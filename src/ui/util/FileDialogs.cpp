@@ -64,14 +64,12 @@ QStringList NameFiltersOf(const QString& filter) {
     return nameFilters;
 }
 
-QString DefaultExtensionOf(const QString& filter) {
-    return filter.mid(filter.lastIndexOf(QLatin1Char('.')) + 1);
-}
+QString DefaultExtensionOf(const QString& filter) { return filter.mid(filter.lastIndexOf(QLatin1Char('.')) + 1); }
 
 void ConfigureFileDialog(QFileDialog& dialog, const FileDialogRequest& request) {
     const bool open = request.kind == FileDialogKind::Open;
     dialog.setWindowTitle(request.title);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);  // German labels everywhere
+    dialog.setOption(QFileDialog::DontUseNativeDialog);   // German labels everywhere
     dialog.setOption(QFileDialog::DontConfirmOverwrite);  // SaveFileDialog asks in German
     dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);

@@ -33,15 +33,14 @@ MessageAnswer ShowMessageBox(QWidget* parent, const QString& text, const QString
 
     std::vector<ButtonChoice> choices;
     switch (buttons) {
-        case MessageButtons::Ok:
-            choices = {{QMessageBox::AcceptRole, "OK", MessageAnswer::Ok}};
-            break;
+        case MessageButtons::Ok: choices = {{QMessageBox::AcceptRole, "OK", MessageAnswer::Ok}}; break;
         case MessageButtons::OkCancel:
             choices = {{QMessageBox::AcceptRole, "OK", MessageAnswer::Ok},
                        {QMessageBox::RejectRole, "Abbrechen", MessageAnswer::Cancel}};
             break;
         case MessageButtons::YesNo:
-            choices = {{QMessageBox::YesRole, "Ja", MessageAnswer::Yes}, {QMessageBox::NoRole, "Nein", MessageAnswer::No}};
+            choices = {{QMessageBox::YesRole, "Ja", MessageAnswer::Yes},
+                       {QMessageBox::NoRole, "Nein", MessageAnswer::No}};
             break;
         case MessageButtons::YesNoCancel:
             choices = {{QMessageBox::YesRole, "Ja", MessageAnswer::Yes},
@@ -50,7 +49,8 @@ MessageAnswer ShowMessageBox(QWidget* parent, const QString& text, const QString
             break;
     }
     std::vector<QPushButton*> pushButtons;
-    for (const ButtonChoice& choice : choices) pushButtons.push_back(box.addButton(QString::fromUtf8(choice.caption), choice.role));
+    for (const ButtonChoice& choice : choices)
+        pushButtons.push_back(box.addButton(QString::fromUtf8(choice.caption), choice.role));
     box.setDefaultButton(pushButtons.front());
     box.setEscapeButton(pushButtons.back());
     box.exec();

@@ -55,7 +55,8 @@ std::string RandomSource(unsigned seed, std::size_t length, bool lexicalHeavy) {
     source.reserve(length);
     while (source.size() < length) {
         const int b = byte(random);
-        source += lexicalHeavy && b < 200 ? lexical[static_cast<std::size_t>(b) % lexical.size()] : static_cast<char>(b);
+        source +=
+            lexicalHeavy && b < 200 ? lexical[static_cast<std::size_t>(b) % lexical.size()] : static_cast<char>(b);
     }
     return source;
 }
@@ -63,9 +64,9 @@ std::string RandomSource(unsigned seed, std::size_t length, bool lexicalHeavy) {
 // Lines of tokens from the language's vocabulary, with random operands.
 std::string TokenSoup(unsigned seed, int lineCount) {
     static const std::vector<std::string> words = {
-        "mov", "ADD", "end", "END", "_dim", "_DIM", "_lab", "_var", "_name", "_end", "_config", "jump", "errjumpx",
-        "mul2", "a", "b", "a(1)", "a(12)", "2.5", "-1", "3.5", "x", "7", "1,5", ".", "", "~", "\\", "m:", ":",
-        ";", "\xB6", "1E400", "1E2E3", "\xE4", "MOV"};
+        "mov",      "ADD",  "end", "END", "_dim", "_DIM",  "_lab", "_var", "_name", "_end",  "_config", "jump",
+        "errjumpx", "mul2", "a",   "b",   "a(1)", "a(12)", "2.5",  "-1",   "3.5",   "x",     "7",       "1,5",
+        ".",        "",     "~",   "\\",  "m:",   ":",     ";",    "\xB6", "1E400", "1E2E3", "\xE4",    "MOV"};
     std::mt19937 random(seed);
     std::uniform_int_distribution<std::size_t> word(0, words.size() - 1);
     std::uniform_int_distribution<int> tokens(0, 6);
@@ -118,15 +119,17 @@ TEST_F(AssemblerBadInputTest, LinesOfAHundredThousandCharacters) {
     std::string manyTokens = "mov";
     while (manyTokens.size() < 100000) manyTokens += " a";
     AssembleSource("add " + longName + " b\r\n" + manyTokens + "\r\nnop ;" + longName + "\r\n" + longName +
-        " a\r\n_name " + longName + "\r\n_dim " + longName + " 3\r\n");
+                   " a\r\n_name " + longName + "\r\n_dim " + longName + " 3\r\n");
     ExpectOrderlyEnd("long lines");
     EXPECT_EQ(state.ErrorCode, 0);
-    const std::string tooLong = "120 (ZE-Assembler: Symbolname l\xE4" "nger als 1024 Zeichen)\r\n";
-    EXPECT_EQ(state.InstructionProtocol,
-              "Zeile 0001: add " + longName.substr(0, 28) + " Fehlercode " + tooLong +  //
-              "Zeile 0004: " + longName.substr(0, 32) + " Fehlercode 116 (Unbekannter ZE-Assemblerbefehl " +
-                  longName + ")\r\n" +  //
-                  "Zeile 0006: _dim " + longName.substr(0, 27) + " Fehlercode " + tooLong);
+    const std::string tooLong =
+        "120 (ZE-Assembler: Symbolname l\xE4"
+        "nger als 1024 Zeichen)\r\n";
+    EXPECT_EQ(state.InstructionProtocol, "Zeile 0001: add " + longName.substr(0, 28) + " Fehlercode " + tooLong +  //
+                                             "Zeile 0004: " + longName.substr(0, 32) +
+                                             " Fehlercode 116 (Unbekannter ZE-Assemblerbefehl " + longName +
+                                             ")\r\n" +  //
+                                             "Zeile 0006: _dim " + longName.substr(0, 27) + " Fehlercode " + tooLong);
     ASSERT_EQ(state.Code.size(), 5u);
     EXPECT_EQ(state.Code[1].operand1, 0);
     EXPECT_EQ(state.Code[2].operand1, state.Code[2].operand3);  // surplus "a"s dropped

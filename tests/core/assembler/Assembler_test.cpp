@@ -97,7 +97,7 @@ TEST_F(AssemblerTest, SurplusOperandIsDroppedAndMissingOnesAreTheEmptySymbol) {
 
 TEST_F(AssemblerTest, LabelsTakeTheNextCodeAddress) {
     AssembleSource({"_lab first", "mov x 5", "_lab 5", "jump later", "nop", "_lab later", "nop", "_lab twice", "nop",
-         "_lab twice", "_lab last"});
+                    "_lab twice", "_lab last"});
     EXPECT_EQ(SymbolNamed("first").value, 1);  // before any instruction
     EXPECT_EQ(SymbolNamed("5").value, 2);      // the number symbol now holds a code address
     EXPECT_EQ(SymbolNamed("later").value, 4);  // used by the jump before its definition
@@ -199,9 +199,9 @@ TEST_F(AssemblerTest, OperandErrorsAreListedAndTheOperandBecomesTheEmptySymbol) 
     AssembleSource({"mov " + longName + " b", "_dim b 5", "mov " + std::string(1024, 'k') + " c"});
     EXPECT_EQ(state.InstructionProtocol,
               ErrorLine("0001", "mov " + std::string(28, 'n'),
-                        "120 (ZE-Assembler: Symbolname l\xE4" "nger als 1024 Zeichen)") +
-                  ErrorLine("0002", "_dim b 5" + std::string(24, ' '),
-                            "118 (ZE-Assembler: Symbol bereits definiert)"));
+                        "120 (ZE-Assembler: Symbolname l\xE4"
+                        "nger als 1024 Zeichen)") +
+                  ErrorLine("0002", "_dim b 5" + std::string(24, ' '), "118 (ZE-Assembler: Symbol bereits definiert)"));
     EXPECT_EQ(state.Code[1].operand1, 0);
     EXPECT_EQ(state.Code[1].operand2, 36);
     EXPECT_EQ(state.Symbols.size(), 39);  // b, then the 1024-character name and c; no elements of b
@@ -260,11 +260,9 @@ TEST_F(AssemblerTest, SuccessfulAssemblyRestartsTheRandomSequence) {
 
 TEST_F(AssemblerTest, InternalFaultsGive107WithoutAMessage) {
     const std::vector<std::string> programs[] = {
-        {"mov a 1E400E1E1"},   // the numeric reading of the name overflows
-        {"_dim a 3E9"},        // a count beyond a 32-bit integer
-        {"_dim a -2147483649"},
-        {"_dim a 1E400"},
-        {"_var 1E400E1E1"},
+        {"mov a 1E400E1E1"},  // the numeric reading of the name overflows
+        {"_dim a 3E9"},       // a count beyond a 32-bit integer
+        {"_dim a -2147483649"}, {"_dim a 1E400"}, {"_var 1E400E1E1"},
     };
     for (const auto& program : programs) {
         windows.text2.clear();

@@ -23,14 +23,22 @@ TEST(ReadSourceLines, LexicalRules) {
         {"blanks and tabs", "  mov\t\ta   b  ", {"mov a b"}},
         {"only CR LF separates", "mov a\rb\r\nclr c\nd", {"mov a\rb", "clr c\nd"}},
         {"empty lines are ignored", "\r\nmov a b\r\n\r\n \t \r\nclr a\r\n", {"mov a b", "clr a"}},
-        {"no-break space is no separator", "mov \xA0" "a  b", {"mov \xA0" "a b"}},
+        {"no-break space is no separator",
+         "mov \xA0"
+         "a  b",
+         {"mov \xA0"
+          "a b"}},
         {"continuation over an empty line", "add a \xB6\r\n\r\nb", {"add a b"}},
         {"continuation joins directly", "mov a\xB6\r\nb", {"mov ab"}},
         {"continuation after trimming", "mov a \xB6  \r\n   b", {"mov a b"}},
         {"chained continuations", "printn a \xB6\r\nb \xB6\r\nc\r\nnop", {"printn a b c", "nop"}},
         {"last line continues into nothing", "nop\r\nclr a\xB6", {"nop", "clr a"}},
         {"a lone pilcrow continues", "\xB6\r\nnop", {"nop"}},
-        {"pilcrow inside a line stays", "prints a\xB6" "b", {"prints a\xB6" "b"}},
+        {"pilcrow inside a line stays",
+         "prints a\xB6"
+         "b",
+         {"prints a\xB6"
+          "b"}},
         {"comment alone", "; comment", {""}},
         {"comment cut", "add a b;x", {"add a b"}},
         {"blank before comment stays", "add a b ;x", {"add a b "}},

@@ -23,8 +23,12 @@ const Pair kTable[] = {
 };
 
 TEST(CharacterConversionTest, GroesseRoundTrip) {
-    const std::string word = "Gr\xF6\xDF" "e";
-    EXPECT_EQ(ConvertInDOS(word), "Gr\x94\xE1" "e");
+    const std::string word =
+        "Gr\xF6\xDF"
+        "e";
+    EXPECT_EQ(ConvertInDOS(word),
+              "Gr\x94\xE1"
+              "e");
     EXPECT_EQ(ConvertInWin(ConvertInDOS(word)), word);
 }
 
@@ -52,8 +56,12 @@ TEST(CharacterConversionTest, DosLineCharactersBecomeHyphenAndEquals) {
 }
 
 TEST(CharacterConversionTest, LiteralPlaceholderIsResolved) {
-    EXPECT_EQ(ConvertInDOS("a{OA}b"), "a\xA6" "b");
-    EXPECT_EQ(ConvertInWin("a{NG}b"), "a\xAC" "b");
+    EXPECT_EQ(ConvertInDOS("a{OA}b"),
+              "a\xA6"
+              "b");
+    EXPECT_EQ(ConvertInWin("a{NG}b"),
+              "a\xAC"
+              "b");
 }
 
 TEST(CharacterConversionTest, CharactersOutsideTheTableStay) {

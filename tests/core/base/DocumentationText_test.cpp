@@ -93,20 +93,15 @@ const std::regex kReferenceLine("([a-z_][a-z0-9_]*) +((?:[abcipqms] )*)  *\\S.*"
 
 TEST(DocumentationText, ReferenceListsTheMnemonicsInOrderWithFixedFields) {
     const std::vector<std::string> expected = {
-        "mov", "clr", "inc", "dec", "add", "sub", "mul", "div", "power", "root",
-        "exp", "exp10", "exp2", "expx", "log", "log10", "log2", "logx",
-        "sin", "cos", "tan", "cot", "sec", "csc",
-        "asin", "acos", "atan", "acot", "asec", "acsc",
-        "sinh", "cosh", "tanh", "coth", "sech", "csch",
-        "asinh", "acosh", "atanh", "acoth", "asech", "acsch",
-        "bin", "not", "and", "or",
-        "neg", "abs", "sgn", "round", "ceil", "floor", "fix", "frac", "clip", "cmod", "random",
-        "cmpgt", "cmpge", "cmplt", "cmple", "cmpeq", "cmpne",
-        "tstgt", "tstge", "tstlt", "tstle", "tsteq", "tstne", "jump",
-        "input", "output", "pause", "proof", "info", "cls", "printn", "prints", "save", "read", "write",
-        "adrof", "get", "put",
-        "init", "nop", "mode", "halt", "err", "exit",
-        "_name", "_var", "_dim", "_lab", "_config", "_end",
+        "mov",    "clr",    "inc",   "dec",   "add",   "sub",    "mul",     "div",   "power", "root",  "exp",
+        "exp10",  "exp2",   "expx",  "log",   "log10", "log2",   "logx",    "sin",   "cos",   "tan",   "cot",
+        "sec",    "csc",    "asin",  "acos",  "atan",  "acot",   "asec",    "acsc",  "sinh",  "cosh",  "tanh",
+        "coth",   "sech",   "csch",  "asinh", "acosh", "atanh",  "acoth",   "asech", "acsch", "bin",   "not",
+        "and",    "or",     "neg",   "abs",   "sgn",   "round",  "ceil",    "floor", "fix",   "frac",  "clip",
+        "cmod",   "random", "cmpgt", "cmpge", "cmplt", "cmple",  "cmpeq",   "cmpne", "tstgt", "tstge", "tstlt",
+        "tstle",  "tsteq",  "tstne", "jump",  "input", "output", "pause",   "proof", "info",  "cls",   "printn",
+        "prints", "save",   "read",  "write", "adrof", "get",    "put",     "init",  "nop",   "mode",  "halt",
+        "err",    "exit",   "_name", "_var",  "_dim",  "_lab",   "_config", "_end",
     };
     std::vector<std::string> found;
     bool inArcSection = false;
@@ -142,8 +137,10 @@ TEST(DocumentationText, QuotedReferenceLinesArePresentExactly) {
         "clip    a b c     a = a, wenn a<b dann a = b, wenn a>c, dann a = c",
         "cmod    a b c     a mit Modulofunktion (S\xE4gezahn) in b ... c clippen",
         "random  a         a = Zufallszahl zwischen 0 und 1",
-        "cmpgt   a b m     wenn a >  b, Sprung nach m (\x84" "compare greather than\x93)",
-        "cmpne   a b m     wenn a <> b, Sprung nach m (\x84" "compare not equal\x93)",
+        "cmpgt   a b m     wenn a >  b, Sprung nach m (\x84"
+        "compare greather than\x93)",
+        "cmpne   a b m     wenn a <> b, Sprung nach m (\x84"
+        "compare not equal\x93)",
         "tstlt   a m       wenn a <  0, Sprung nach m (\x84test less than\x93)",
         "tstne   a m       wenn a <> 0, Sprung nach m (\x84test not equal\x93)",
         "jump    m         Unbedingter Sprung nach m",
@@ -171,8 +168,7 @@ TEST(DocumentationText, QuotedReferenceLinesArePresentExactly) {
         " s    \t\tZeichenketten)",
     };
     std::vector<std::string> lines = Chapter(Lines(DocumentationText()), 1);
-    for (const std::string& line : quoted)
-        EXPECT_EQ(std::count(lines.begin(), lines.end(), line), 1) << line;
+    for (const std::string& line : quoted) EXPECT_EQ(std::count(lines.begin(), lines.end(), line), 1) << line;
 }
 
 TEST(DocumentationText, EmptyLinesInsideJumpAndInputOutputSections) {
@@ -182,16 +178,20 @@ TEST(DocumentationText, EmptyLinesInsideJumpAndInputOutputSections) {
                                [&](const std::string& l) { return l.rfind(mnemonic + " ", 0) == 0; });
         return it == lines.begin() || it == lines.end() ? std::string("?") : *(it - 1);
     };
-    for (const char* mnemonic : {"tstgt", "jump", "cls", "read", "mov"}) EXPECT_EQ(lineBefore(mnemonic), "") << mnemonic;
-    for (const char* mnemonic : {"cmpge", "tstge", "output", "printn", "write"}) EXPECT_NE(lineBefore(mnemonic), "") << mnemonic;
+    for (const char* mnemonic : {"tstgt", "jump", "cls", "read", "mov"})
+        EXPECT_EQ(lineBefore(mnemonic), "") << mnemonic;
+    for (const char* mnemonic : {"cmpge", "tstge", "output", "printn", "write"})
+        EXPECT_NE(lineBefore(mnemonic), "") << mnemonic;
 }
 
 TEST(DocumentationText, TestJumpsDescribeTheirComparisonCorrectly) {
     std::vector<std::string> lines = Lines(DocumentationText());
     EXPECT_EQ(std::count(lines.begin(), lines.end(),
-                         "tstgt   a m       wenn a >  0, Sprung nach m (\x84test greather than\x93)"), 1);
+                         "tstgt   a m       wenn a >  0, Sprung nach m (\x84test greather than\x93)"),
+              1);
     EXPECT_EQ(std::count(lines.begin(), lines.end(),
-                         "tstge   a m       wenn a >= 0, Sprung nach m (\x84test greather equal\x93)"), 1);
+                         "tstge   a m       wenn a >= 0, Sprung nach m (\x84test greather equal\x93)"),
+              1);
 }
 
 TEST(DocumentationText, ErrcodeAndErrjumpHaveNoReferenceLine) {
@@ -212,27 +212,65 @@ TEST(DocumentationText, AngleFactorsAreNamedWithTheDegreeSign) {
 }
 
 TEST(DocumentationText, ChaptersTwoToEightCarryTheirQuotedPieces) {
-    struct Piece { int chapter; const char* text; };
+    struct Piece {
+        int chapter;
+        const char* text;
+    };
     const Piece pieces[] = {
-        {2, "    mov     a      b       ; Transportiere b nach a \n"
-            "    div     a      10      ; Dividiere a durch 10 \n"
-            "    sin     a              ; Berechne nun den Sinus von a \n"},
-        {2, "\xB6"}, {2, "Alt/182"},
+        {2,
+         "    mov     a      b       ; Transportiere b nach a \n"
+         "    div     a      10      ; Dividiere a durch 10 \n"
+         "    sin     a              ; Berechne nun den Sinus von a \n"},
+        {2, "\xB6"},
+        {2, "Alt/182"},
         {3, "  a  x1  alpha  b11  aber auch  ??9  (\xB0  055$  oder  [PM343]\n"},
         {3, "  1  2  +1.5  -3.3E6 -2.3E-2\n"},
-        {3, "\x84_lab marke1\x93"}, {3, "\x84marke1:\x93"},
-        {3, "  \\Beginn~der~Berechnung\\\\\n"}, {3, "1024"},
+        {3, "\x84_lab marke1\x93"},
+        {3, "\x84marke1:\x93"},
+        {3, "  \\Beginn~der~Berechnung\\\\\n"},
+        {3, "1024"},
         {3, "ZE unterscheidet keine Datentypen. Jeder Operand ist immer nur ein Symbol."},
-        {4, "Alt/0174"}, {4, "Alt/0176"}, {4, "\xAE-\xAE" "f*\xAE"},
+        {4, "Alt/0174"},
+        {4, "Alt/0176"},
+        {4,
+         "\xAE-\xAE"
+         "f*\xAE"},
         {5, "\x84.dat\x93"},
-        {6, "Felder\n"}, {6, "Der Pointerzugriff\n"}, {6, "Die Befehle read und write f\xFCr Felder\n"},
-        {6, "Hinweise\n"}, {6, "\x84_dim a 10\x93"}, {6, "\x84" "Feldpointer\x93"},
-        {6, "\x84get z a i\x93"}, {6, "\x84put b j 22\x93"}, {6, "\x84.\x93"},
-        {6, "\x84_dim  f {n}\x93"}, {6, "\x84write f {n+1}\x93"}, {6, "\x84" "f.dat\x93"},
-        {6, "\x84" "adrof f f(0)\x93"},
-        {7, "'Ohne Halt'"}, {7, "'Fehlerhalt'"}, {7, "'Schrittweise'"}, {7, "Strg/Z"},
-        {8, "\xB1" "1E99"}, {8, "\xB1" "1E308"}, {8, "100.000.000.000.000"},
-        {8, "\x84" "2\x93"}, {8, "\x84pi\x93"}, {8, "\x84unten\x93"},
+        {6, "Felder\n"},
+        {6, "Der Pointerzugriff\n"},
+        {6, "Die Befehle read und write f\xFCr Felder\n"},
+        {6, "Hinweise\n"},
+        {6, "\x84_dim a 10\x93"},
+        {6,
+         "\x84"
+         "Feldpointer\x93"},
+        {6, "\x84get z a i\x93"},
+        {6, "\x84put b j 22\x93"},
+        {6, "\x84.\x93"},
+        {6, "\x84_dim  f {n}\x93"},
+        {6, "\x84write f {n+1}\x93"},
+        {6,
+         "\x84"
+         "f.dat\x93"},
+        {6,
+         "\x84"
+         "adrof f f(0)\x93"},
+        {7, "'Ohne Halt'"},
+        {7, "'Fehlerhalt'"},
+        {7, "'Schrittweise'"},
+        {7, "Strg/Z"},
+        {8,
+         "\xB1"
+         "1E99"},
+        {8,
+         "\xB1"
+         "1E308"},
+        {8, "100.000.000.000.000"},
+        {8,
+         "\x84"
+         "2\x93"},
+        {8, "\x84pi\x93"},
+        {8, "\x84unten\x93"},
     };
     std::vector<std::string> lines = Lines(DocumentationText());
     for (const Piece& piece : pieces) {
@@ -254,7 +292,8 @@ TEST(DocumentationText, ErrorListIsTheDocumentationTexts) {
     const std::vector<std::string> expected = {
         "",
         "100: Allgemeiner ZEK-Laufzeitfehler",
-        "101: \xDC" "berlauf. Betrag > 9E99",
+        "101: \xDC"
+        "berlauf. Betrag > 9E99",
         "102: Division durch 0",
         "103: Potenz 0 hoch 0",
         "104: Potenz von Zahl < 0, Exponent Bruch mit Z\xE4hler <> 1 oder geradem Nenner",

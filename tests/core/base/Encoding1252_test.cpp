@@ -14,7 +14,9 @@ TEST(Encoding1252, EveryByteSurvivesTheRoundTripThroughUtf8) {
 TEST(Encoding1252, MapsTheSpecialRangeAndLatin1) {
     EXPECT_EQ(Utf8From1252("\x80"), "\u20AC");
     EXPECT_EQ(Utf8From1252("\x84\x93"), "\u201E\u201C");
-    EXPECT_EQ(Utf8From1252("Gr\xF6\xDF" "e \xB6\xAE\xB0"), "Gr\u00F6\u00DFe \u00B6\u00AE\u00B0");
+    EXPECT_EQ(Utf8From1252("Gr\xF6\xDF"
+                           "e \xB6\xAE\xB0"),
+              "Gr\u00F6\u00DFe \u00B6\u00AE\u00B0");
 }
 
 TEST(Encoding1252, UnrepresentableAndMalformedInputBecomesTheReplacementByte) {

@@ -17,7 +17,9 @@ TEST(FileNameOf, KeepsOnlyLowerLettersDigitsAndFourSigns) {
         {"a(1)", "a(1)"},
         {"Preis$", "preis$"},
         {"1.5", "1_5"},
-        {"Gr\xF6\xDF" "e", "gr__e"},
+        {"Gr\xF6\xDF"
+         "e",
+         "gr__e"},
         {"", ""},
         {"AZaz09$_()", "azaz09$_()"},
         {" .~'-/\\\xC4\xAE\xA0\t", "___________"},

@@ -132,8 +132,8 @@ TEST(GeneralNumberTest, ShortestFormWithExponentForExtremes) {
 }
 
 TEST(GeneralNumberTest, ReadsBackExactlyUpToFifteenDigits) {
-    const double values[] = {0.1, 123.456, -98765.4321, 1e-300, 2.5e299, 999999999999999.0, 0.000123456789012345,
-                             3.14159265358979};
+    const double values[] = {0.1,     123.456,           -98765.4321,          1e-300,
+                             2.5e299, 999999999999999.0, 0.000123456789012345, 3.14159265358979};
     for (double value : values) {
         const std::string text = GeneralNumber(value);
         double read = 0;

@@ -181,15 +181,15 @@ TEST(LogicAndRounding, GiveTheirValues) {
         double expected;
     };
     const Row rows[] = {
-        {"bin of -3", compute::Bin, -3, 1},      {"bin of 0", compute::Bin, 0, 0},
-        {"not of 0", compute::Not, 0, 1},        {"not of 0.1", compute::Not, 0.1, 0},
-        {"sgn of -7", compute::Sgn, -7, -1},     {"sgn of 0", compute::Sgn, 0, 0},
-        {"round 2.5", compute::Round, 2.5, 2},   {"round 3.5", compute::Round, 3.5, 4},
+        {"bin of -3", compute::Bin, -3, 1},       {"bin of 0", compute::Bin, 0, 0},
+        {"not of 0", compute::Not, 0, 1},         {"not of 0.1", compute::Not, 0.1, 0},
+        {"sgn of -7", compute::Sgn, -7, -1},      {"sgn of 0", compute::Sgn, 0, 0},
+        {"round 2.5", compute::Round, 2.5, 2},    {"round 3.5", compute::Round, 3.5, 4},
         {"round -2.5", compute::Round, -2.5, -2}, {"round 2.6", compute::Round, 2.6, 3},
-        {"ceil 2", compute::Ceil, 2, 3},         {"ceil 2.1", compute::Ceil, 2.1, 3},
-        {"ceil -2.5", compute::Ceil, -2.5, -2},  {"floor -2.7", compute::Int, -2.7, -3},
-        {"fix -2.7", compute::Fix, -2.7, -2},    {"frac -2.25", compute::Frac, -2.25, 0.25},
-        {"frac -2.5", compute::Frac, -2.5, 0.5}, {"frac 3", compute::Frac, 3, 0},
+        {"ceil 2", compute::Ceil, 2, 3},          {"ceil 2.1", compute::Ceil, 2.1, 3},
+        {"ceil -2.5", compute::Ceil, -2.5, -2},   {"floor -2.7", compute::Int, -2.7, -3},
+        {"fix -2.7", compute::Fix, -2.7, -2},     {"frac -2.25", compute::Frac, -2.25, 0.25},
+        {"frac -2.5", compute::Frac, -2.5, 0.5},  {"frac 3", compute::Frac, 3, 0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.label);
@@ -217,8 +217,7 @@ TEST(ClipAndCmod, PutTheirBoundsInOrder) {
         int error;
     };
     const Row rows[] = {
-        {370, 0, 360, 10, 0}, {-10, 0, 360, 350, 0}, {360, 0, 360, 0, 0},
-        {370, 360, 0, 10, 0}, {7, 5, 5, 0, 102},
+        {370, 0, 360, 10, 0}, {-10, 0, 360, 350, 0}, {360, 0, 360, 0, 0}, {370, 360, 0, 10, 0}, {7, 5, 5, 0, 102},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.x);

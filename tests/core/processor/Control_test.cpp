@@ -13,8 +13,7 @@ TEST_F(RunTest, AdrofStoresTheSymbolAddress) {
 }
 
 TEST_F(RunTest, GetReadsBeyondAnArrayButNotBeyondTheTable) {
-    Load({"_dim f 10", "_var after", "mov after 9", "get x f 11", "get y f 1E6", "mov y2 7", "get y2 f 3E9",
-          "exit"});
+    Load({"_dim f 10", "_var after", "mov after 9", "get x f 11", "get y f 1E6", "mov y2 7", "get y2 f 3E9", "exit"});
     RunProgram();
     EXPECT_EQ(ValueOf("x"), 9);
     EXPECT_EQ(ValueOf("y"), 0);

@@ -28,19 +28,19 @@ TEST_P(PrintnTest, AppendsTheFormattedNumber) {
     EXPECT_EQ(cycle.NextIP, ProgramLine + 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, PrintnTest, ::testing::Values(
-    PrintnCase{3.14159, 5, 2, "     3.14"},       // ####0.00 in a field of 9
-    PrintnCase{-42.7, 0, 0, "-43"},
-    PrintnCase{1234567, 0, 0, " 1234567"},       // no overflow mark when b = 0
-    PrintnCase{12345, 2, 0, " **"},              // "#0" too short
-    PrintnCase{123.456, 2, 2, " *****"},         // #0.00 too short for 123.46
-    PrintnCase{-0.04, 3, 1, "  -0.0"},           // sign from x, blanks before it
-    PrintnCase{3.14159, 0, 3, " 3.142"},         // "#0.000", no field
-    PrintnCase{7, 1, 0, " 7"},
-    PrintnCase{2.4, -3, -1, " 2"},               // negative b and c count as 0
-    PrintnCase{2.4, 3.9, 1.9, "   2.4"},         // Int() of the places
-    PrintnCase{1, 200, 0, std::string(100, ' ') + "1"},  // b held at 100, field 101
-    PrintnCase{0.5, 1, 200, " 0.5" + std::string(99, '0')}));  // c held at 100, field 103
+INSTANTIATE_TEST_SUITE_P(
+    Examples, PrintnTest,
+    ::testing::Values(PrintnCase{3.14159, 5, 2, "     3.14"},  // ####0.00 in a field of 9
+                      PrintnCase{-42.7, 0, 0, "-43"},
+                      PrintnCase{1234567, 0, 0, " 1234567"},                     // no overflow mark when b = 0
+                      PrintnCase{12345, 2, 0, " **"},                            // "#0" too short
+                      PrintnCase{123.456, 2, 2, " *****"},                       // #0.00 too short for 123.46
+                      PrintnCase{-0.04, 3, 1, "  -0.0"},                         // sign from x, blanks before it
+                      PrintnCase{3.14159, 0, 3, " 3.142"},                       // "#0.000", no field
+                      PrintnCase{7, 1, 0, " 7"}, PrintnCase{2.4, -3, -1, " 2"},  // negative b and c count as 0
+                      PrintnCase{2.4, 3.9, 1.9, "   2.4"},                       // Int() of the places
+                      PrintnCase{1, 200, 0, std::string(100, ' ') + "1"},        // b held at 100, field 101
+                      PrintnCase{0.5, 1, 200, " 0.5" + std::string(99, '0')}));  // c held at 100, field 103
 
 TEST_F(DialogInstructionsTest, PrintnOverflowMarkMakesTheSignPositive) {
     Execute(Operation::Printn, Symbol("x", -12345), Symbol("b", 2), Symbol("c", 0));
@@ -91,8 +91,8 @@ TEST_F(DialogInstructionsTest, ProofShowsTextNameAndValue) {
     Execute(Operation::Proof, summe, Symbol("Zwischen\\stand:"));
     Execute(Operation::Proof, summe);
     Execute(Operation::Proof, Symbol("Gro\xDF~x", 1E20));  // operand 1's name is not decoded
-    EXPECT_EQ(windows.text1, (std::vector<std::string>{"Zwischen / stand: Summe = 2.5", "Summe = 2.5",
-                                                       "Gro\xDF~x = 1E+20"}));
+    EXPECT_EQ(windows.text1,
+              (std::vector<std::string>{"Zwischen / stand: Summe = 2.5", "Summe = 2.5", "Gro\xDF~x = 1E+20"}));
 }
 
 // ---- input, output, pause ------------------------------------------------

@@ -7,9 +7,9 @@
 #include <vector>
 
 #if defined(__unix__)
-#include <csignal>
 #include <sys/resource.h>
 #include <unistd.h>
+#include <csignal>
 #endif
 
 #include "support/DialogOrFileFixture.h"
@@ -99,8 +99,9 @@ TEST_F(FileInstructionsTest, WriteKeepsThePermissionsOfTheReplacedFile) {
 // ---- read ----------------------------------------------------------------
 
 TEST_F(FileInstructionsTest, ValuesOfFifteenDigitsReadBackExactly) {
-    const std::vector<double> values{3.14159265358979, -2.71828182845906E-250, 123456789012345, 0.1,
-                                     1.5E-07, 9.999999999999E99, -0.000123456789012345, 1E20, 0.333333333333333};
+    const std::vector<double> values{3.14159265358979, -2.71828182845906E-250, 123456789012345,       0.1,
+                                     1.5E-07,          9.999999999999E99,      -0.000123456789012345, 1E20,
+                                     0.333333333333333};
     const std::int32_t base = Array(values);
     const std::int32_t count = Symbol(std::to_string(values.size() - 1), static_cast<double>(values.size() - 1));
     Execute(Operation::Write, base, count);

@@ -4,8 +4,8 @@
 #include <stdexcept>
 
 #include "core/processor/Cycle.h"
-#include "support/RunFixture.h"
 #include "core/store/ProgramStore.h"
+#include "support/RunFixture.h"
 
 namespace zek::testing {
 namespace {
@@ -87,7 +87,8 @@ TEST_F(RunTest, JumpTargetBeyond32BitsIsAnInternalFault) {
     EXPECT_EQ(Line(1).lastErrorCode, 100);
     EXPECT_EQ(ValueOf("a"), 1);
     ASSERT_EQ(windows.halts.size(), 1u);
-    EXPECT_NE(windows.halts[0].text.find("Error Code     : 100 (Unbekannter Fehler/\xDC" "berlauf)\r\n"
+    EXPECT_NE(windows.halts[0].text.find("Error Code     : 100 (Unbekannter Fehler/\xDC"
+                                         "berlauf)\r\n"
                                          "Exit Signal    : False\r\n"
                                          "Halt Signal    : False\r\n"
                                          "Next IP        : 0002\r\n"),
@@ -140,7 +141,9 @@ TEST_F(RunTest, InfiniteSumIsRecordedAsOverflowAndClamped) {
     RunProgram();
     EXPECT_EQ(ValueOf("a"), ValueLimit);
     EXPECT_EQ(Line(2).lastErrorCode, 101);
-    EXPECT_EQ(state.FaultDescription, "\xDC" "berlauf");
+    EXPECT_EQ(state.FaultDescription,
+              "\xDC"
+              "berlauf");
     EXPECT_EQ(ValueOf("b"), -ValueLimit);
     EXPECT_EQ(Line(4).lastErrorCode, 101);
 }

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "support/RunFixture.h"
 #include "support/GermanLocale.h"
+#include "support/RunFixture.h"
 
 namespace zek::testing {
 namespace {
@@ -31,10 +31,9 @@ TEST_F(RunTest, TraceOfTheInitLineInSchrittweise) {
         "IC             :1\r\n"
         "IP             :0000\r\n"
         "\r\n"
-        "Instruction    :init    " + dot + " " + dot + " " + dot + "\r\n" +
-        "Op Address     :        " + address + " " + address + " " + address + "\r\n" +
-        PreLine("0.0000", "0.0000", "0.0000") +
-        "Op Value Post  :        0.0000" + Blanks(15) + "\r\n" +
+        "Instruction    :init    " +
+        dot + " " + dot + " " + dot + "\r\n" + "Op Address     :        " + address + " " + address + " " + address +
+        "\r\n" + PreLine("0.0000", "0.0000", "0.0000") + "Op Value Post  :        0.0000" + Blanks(15) + "\r\n" +
         "No get/put ...\r\n"
         "No get/put ...\r\n"
         "\r\n"
@@ -52,8 +51,7 @@ protected:
     // operand values before the instruction.
     std::string TraceOf(std::size_t address, double a, double b, double c) {
         state.Trace = {a, b, c};
-        return InstructionTrace(state, static_cast<std::int32_t>(address), static_cast<std::int32_t>(address + 1),
-                                12);
+        return InstructionTrace(state, static_cast<std::int32_t>(address), static_cast<std::int32_t>(address + 1), 12);
     }
     static std::string LineOf(const std::string& text, const std::string& label) {
         const auto start = text.find(label);
@@ -69,8 +67,8 @@ TEST_F(TraceTest, NumberPatternsFollowTheMagnitude) {
     EXPECT_EQ(LineOf(trace, "Op Value Pre"), PreLine("1.0000E-03", "0.0011", "1.0000E+04"));
     EXPECT_EQ(LineOf(TraceOf(1, 9999.5, -2.5, 123456.789), "Op Value Pre"),
               PreLine("9999.5", "-2.5", "1.23456789E+05"));
-    EXPECT_EQ(LineOf(trace, "Instruction"), "Instruction    :mov     a" + Blanks(20) + " b" + Blanks(20) + " ." +
-                                                Blanks(20) + "\r\n");
+    EXPECT_EQ(LineOf(trace, "Instruction"),
+              "Instruction    :mov     a" + Blanks(20) + " b" + Blanks(20) + " ." + Blanks(20) + "\r\n");
     EXPECT_EQ(trace.rfind("IC             :12\r\n", 0), 0u);
 }
 
@@ -81,9 +79,8 @@ TEST_F(TraceTest, GetShowsTheReachedSymbolOrStars) {
     state.Symbols[highest].value = 2.5;
 
     std::string trace = TraceOf(1, 0, highest - 3, 3);
-    EXPECT_EQ(LineOf(trace, "Get Address"),
-              "Get Address    :        " + std::to_string(highest) + Blanks(21 - std::to_string(highest).size()) +
-                  "\r\n");
+    EXPECT_EQ(LineOf(trace, "Get Address"), "Get Address    :        " + std::to_string(highest) +
+                                                Blanks(21 - std::to_string(highest).size()) + "\r\n");
     EXPECT_EQ(LineOf(trace, "Get Value Post"), "Get Value Post :        2.5" + Blanks(18) + "\r\n");
 
     trace = TraceOf(1, 0, highest, 0.5);  // rounds half to even: stays at highest

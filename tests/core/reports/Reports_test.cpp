@@ -109,7 +109,8 @@ TEST_P(ReportTest, StandardSymbolTableHidesArrayElements) {
                   "000003   5                        5                      \r\n"
                   "000004   SehrLangerName           -1E+100                \r\n"
                   "000005 A a                        6                      \r\n"
-                  "000008 E Gr\xF6\xDF" "e_fuenfundzwanzig_Ze 1E+20                  \r\n"
+                  "000008 E Gr\xF6\xDF"
+                  "e_fuenfundzwanzig_Ze 1E+20                  \r\n"
                   "000009   klein                    -1.5E-07               \r\n" +
                   rule + "\r\n" + "TYPE T: P = PRE DEFINED SYMBOL, A = ARRAY POINTER, E = ARRAY ELEMENT\r\n" + rule +
                   "\r\n");
@@ -131,13 +132,14 @@ TEST_P(ReportTest, FullSymbolTableListsEveryElement) {
 
 TEST(SymbolTableListingTest, ReportsProgressEveryThousandSymbols) {
     ZekState state;
-    for (int i = 0; i < 2500; ++i) state.Symbols.Append(std::string("s").append(std::to_string(i)), i, i % 2 ? "E" : "");
+    for (int i = 0; i < 2500; ++i)
+        state.Symbols.Append(std::string("s").append(std::to_string(i)), i, i % 2 ? "E" : "");
     testing::ScriptedWindowSystem windows(state);
     const std::string standard = SymbolTableListing(state, windows, false);
-    EXPECT_EQ(windows.text2, (std::vector<std::string>{
-                                 "Symbol 0/2499 protokollieren", "Symbol 1000/2499 protokollieren",
-                                 "Symbol 2000/2499 protokollieren", "Symbol 0/2499 tabellieren",
-                                 "Symbol 1000/2499 tabellieren", "Symbol 2000/2499 tabellieren"}));
+    EXPECT_EQ(windows.text2,
+              (std::vector<std::string>{"Symbol 0/2499 protokollieren", "Symbol 1000/2499 protokollieren",
+                                        "Symbol 2000/2499 protokollieren", "Symbol 0/2499 tabellieren",
+                                        "Symbol 1000/2499 tabellieren", "Symbol 2000/2499 tabellieren"}));
     EXPECT_EQ(LinesOf(standard).size(), 9u + 1250u);
 
     const std::vector<std::string> full = LinesOf(SymbolTableListing(state, windows, true));

@@ -30,13 +30,44 @@ TEST(ResetTables, PredefinedSymbolsHaveTheirAddressesAndValues) {
         const char* name;
         double value;
     } rows[] = {
-        {".", 0}, {"..", 0}, {"pi", 3.14159265358979}, {"pi/2", 3.14159265358979 / 2},
-        {"pi/4", 3.14159265358979 / 4}, {"e", 2.71828182845906}, {"\xAE", 2.5}, {"\xAE" "f", 0.25},
-        {"\xB0(", 3.14159265358979 / 180}, {"(\xB0", 180 / 3.14159265358979}, {"eps", 1E-99},
-        {"max", 9.999999999999E99}, {"r0", 0}, {"r1", 0}, {"r2", 0}, {"r3", 0}, {"r4", 0}, {"r5", 0},
-        {"r6", 0}, {"r7", 0}, {"\xA0", 0}, {"x", 0}, {"y", 0}, {"z", 0}, {"x'", 0}, {"y'", 0}, {"z'", 0},
-        {"Rx", 25}, {"Ry", 25}, {"Rx'", 250}, {"Ry'", 250}, {"Cx", 11}, {"Cy", 12}, {"Cx'", 13},
-        {"Cy'", 14}, {"\xA0\xA0", 0},
+        {".", 0},
+        {"..", 0},
+        {"pi", 3.14159265358979},
+        {"pi/2", 3.14159265358979 / 2},
+        {"pi/4", 3.14159265358979 / 4},
+        {"e", 2.71828182845906},
+        {"\xAE", 2.5},
+        {"\xAE"
+         "f",
+         0.25},
+        {"\xB0(", 3.14159265358979 / 180},
+        {"(\xB0", 180 / 3.14159265358979},
+        {"eps", 1E-99},
+        {"max", 9.999999999999E99},
+        {"r0", 0},
+        {"r1", 0},
+        {"r2", 0},
+        {"r3", 0},
+        {"r4", 0},
+        {"r5", 0},
+        {"r6", 0},
+        {"r7", 0},
+        {"\xA0", 0},
+        {"x", 0},
+        {"y", 0},
+        {"z", 0},
+        {"x'", 0},
+        {"y'", 0},
+        {"z'", 0},
+        {"Rx", 25},
+        {"Ry", 25},
+        {"Rx'", 250},
+        {"Ry'", 250},
+        {"Cx", 11},
+        {"Cy", 12},
+        {"Cx'", 13},
+        {"Cy'", 14},
+        {"\xA0\xA0", 0},
     };
     ASSERT_EQ(state.Symbols.size(), PredefinedSymbolCount);
     for (std::int32_t address = 0; address < PredefinedSymbolCount; ++address) {
@@ -102,9 +133,27 @@ TEST_F(EnterSymbolTest, InitialValueComesFromTheName) {
         const char* name;
         double value;
     } cases[] = {
-        {"7", 7}, {"-3.3E6", -3300000}, {"+1.5", 1.5}, {".5", 0.5}, {"1,5", 1.5}, {"x1", 0}, {"1x", 1},
-        {"1E400", 9.9999E306}, {"-1E400", -9.9999E306}, {"0E999", 0}, {"1E308", 9.9999E306},
-        {"9E307", 9E307}, {"_5", 0}, {"$5", 0}, {"\xAE" "5", 0}, {"(5)", 0}, {"\xE4" "5", 0},
+        {"7", 7},
+        {"-3.3E6", -3300000},
+        {"+1.5", 1.5},
+        {".5", 0.5},
+        {"1,5", 1.5},
+        {"x1", 0},
+        {"1x", 1},
+        {"1E400", 9.9999E306},
+        {"-1E400", -9.9999E306},
+        {"0E999", 0},
+        {"1E308", 9.9999E306},
+        {"9E307", 9E307},
+        {"_5", 0},
+        {"$5", 0},
+        {"\xAE"
+         "5",
+         0},
+        {"(5)", 0},
+        {"\xE4"
+         "5",
+         0},
     };
     for (const auto& c : cases) {
         const std::int32_t address = Enter(c.name);
@@ -119,7 +168,9 @@ TEST_F(EnterSymbolTest, AnOverflowingNameIsRecordedAsAFault) {
     const std::int32_t address = Enter("1E400E1E1");
     EXPECT_EQ(state.Symbols[address].value, 0);
     EXPECT_TRUE(state.InternalFault);
-    EXPECT_EQ(state.FaultDescription, "\xDC" "berlauf");
+    EXPECT_EQ(state.FaultDescription,
+              "\xDC"
+              "berlauf");
     EXPECT_EQ(state.ErrorCode, 0);
 }
 

@@ -5,8 +5,8 @@
 #include <QStringList>
 #include <deque>
 
-#include "ui/dialogs/DialogHost.h"
 #include "support/ScriptedWindowSystem.h"
+#include "ui/dialogs/DialogHost.h"
 
 namespace zek::uitest {
 

@@ -56,7 +56,8 @@ public:
         ui::SetFileDialogAnswerer([this](const ui::FileDialogRequest& request) -> std::optional<QString> {
             asked.push_back(request);
             if (answers_.empty()) {
-                QTest::qFail(qPrintable(QStringLiteral("unexpected file dialog: ") + request.title), __FILE__, __LINE__);
+                QTest::qFail(qPrintable(QStringLiteral("unexpected file dialog: ") + request.title), __FILE__,
+                             __LINE__);
                 return std::nullopt;
             }
             const bool cancelled = !answers_.front().has_value();

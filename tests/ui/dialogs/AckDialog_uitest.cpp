@@ -2,8 +2,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ui/dialogs/AckDialog.h"
 #include "support/ui/ModalScript.h"
+#include "ui/dialogs/AckDialog.h"
 
 using zek::ui::AckDialog;
 using zek::uitest::ModalScript;

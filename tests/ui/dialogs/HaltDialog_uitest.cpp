@@ -3,9 +3,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ui/dialogs/HaltDialog.h"
 #include "support/ui/FakeDialogHost.h"
 #include "support/ui/ModalScript.h"
+#include "ui/dialogs/HaltDialog.h"
 #include "ui/util/MessageBoxes.h"
 #include "ui/util/Twips.h"
 

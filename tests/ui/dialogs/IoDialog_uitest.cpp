@@ -4,9 +4,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ui/dialogs/IoDialog.h"
 #include "support/ui/FakeDialogHost.h"
 #include "support/ui/ModalScript.h"
+#include "ui/dialogs/IoDialog.h"
 #include "ui/util/MessageBoxes.h"
 
 using zek::MessageAnswer;

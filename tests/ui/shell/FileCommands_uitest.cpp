@@ -58,11 +58,14 @@ private slots:
         QCOMPARE(window.CurrentFileName, empty);
 
         const QString lf = PathOf("lf.zek");
-        QVERIFY(WriteBytes(lf, "a\nb\n\xE4\x80\xA0" "c"));
+        QVERIFY(WriteBytes(lf,
+                           "a\nb\n\xE4\x80\xA0"
+                           "c"));
         Open(window, lf);
         QCOMPARE(SourceOf(window).left(6), QString("a\nb\n\u00E4\u20AC"));
         window.mnuDateiSpeichern_Click();
-        QCOMPARE(ReadBytes(lf), QByteArray("a\r\nb\r\n\xE4\x80\xA0" "c\r\n"));  // the no-break space stays
+        QCOMPARE(ReadBytes(lf), QByteArray("a\r\nb\r\n\xE4\x80\xA0"
+                                           "c\r\n"));  // the no-break space stays
         window.ZEKSaveTextIfChanged();
         QVERIFY(boxes.asked.empty());
     }

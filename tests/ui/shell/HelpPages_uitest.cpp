@@ -27,17 +27,28 @@ private slots:
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("status");  // "-" for unchanged
-        QTest::newRow("1") << 1 << "ZEK-Hilfe: Über ZEK ... " << "ZEK-Hilfe: Über ZEK  ...";
-        QTest::newRow("2") << 2 << "ZEK-Hilfe: Assembler programmieren ..." << "ZEK-Hilfe: Assembler programmieren ...";
-        QTest::newRow("4") << 4 << "ZEK: Rechenbefehle I" << "-";
-        QTest::newRow("5") << 5 << "ZEK: Rechenbefehle II" << "-";
-        QTest::newRow("6") << 6 << "ZEK: Rechenbefehle III" << "-";
-        QTest::newRow("7") << 7 << "ZEK: Sprungbefehle" << "-";
-        QTest::newRow("8") << 8 << "ZEK: Ein-/Ausgabebefehle" << "-";
-        QTest::newRow("9") << 9 << "ZEK: Pointerbefehle" << "-";
-        QTest::newRow("10") << 10 << "ZEK: Systembefehle" << "-";
-        QTest::newRow("11") << 11 << "ZEK: Pseudobefehle" << "-";
-        QTest::newRow("99") << 99 << "ZEK-Hilfe: Info ... " << "ZEK-Hilfe: Info  ...";
+        QTest::newRow("1") << 1 << "ZEK-Hilfe: Über ZEK ... "
+                           << "ZEK-Hilfe: Über ZEK  ...";
+        QTest::newRow("2") << 2 << "ZEK-Hilfe: Assembler programmieren ..."
+                           << "ZEK-Hilfe: Assembler programmieren ...";
+        QTest::newRow("4") << 4 << "ZEK: Rechenbefehle I"
+                           << "-";
+        QTest::newRow("5") << 5 << "ZEK: Rechenbefehle II"
+                           << "-";
+        QTest::newRow("6") << 6 << "ZEK: Rechenbefehle III"
+                           << "-";
+        QTest::newRow("7") << 7 << "ZEK: Sprungbefehle"
+                           << "-";
+        QTest::newRow("8") << 8 << "ZEK: Ein-/Ausgabebefehle"
+                           << "-";
+        QTest::newRow("9") << 9 << "ZEK: Pointerbefehle"
+                           << "-";
+        QTest::newRow("10") << 10 << "ZEK: Systembefehle"
+                            << "-";
+        QTest::newRow("11") << 11 << "ZEK: Pseudobefehle"
+                            << "-";
+        QTest::newRow("99") << 99 << "ZEK-Hilfe: Info ... "
+                            << "ZEK-Hilfe: Info  ...";
     }
     void TitlesAndStatusMessages() {
         QFETCH(int, index);
@@ -58,8 +69,9 @@ private slots:
         QCOMPARE(Page(window, 4).text,
                  QString("mov\nclr\ninc\ndec\n\nadd\nsub\nmul\ndiv\n\npower\nroot\n\nexp\nexp10\nexp2\nexpx\n\n"
                          "log\nlog10\nlog2\nlogx"));
-        QCOMPARE(Page(window, 7).text,
-                 QString("cmpgt\ncmpge\ncmplt\ncmple\ncmpeq\ncmpne\n\ntstgt\ntstge\ntstlt\ntstle\ntsteq\ntstne\n\njump"));
+        QCOMPARE(
+            Page(window, 7).text,
+            QString("cmpgt\ncmpge\ncmplt\ncmple\ncmpeq\ncmpne\n\ntstgt\ntstge\ntstlt\ntstle\ntsteq\ntstne\n\njump"));
         QCOMPARE(Page(window, 9).text, QString("adrof\nget\nput"));
         QCOMPARE(Page(window, 11).text, QString("_name\n_var\n_dim\n_lab\n_config\n_end"));
     }

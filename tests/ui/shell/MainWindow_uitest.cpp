@@ -10,8 +10,8 @@
 
 #include "core/assembler/Assembler.h"
 #include "core/processor/Processor.h"
-#include "ui/shell/MainWindow.h"
 #include "support/ui/ModalScript.h"
+#include "ui/shell/MainWindow.h"
 #include "ui/util/MessageBoxes.h"
 #include "ui/util/QtText.h"
 #include "ui/util/Twips.h"
@@ -85,7 +85,8 @@ private slots:
         QCOMPARE(S().Symbols.size(), 1);
         QVERIFY(!W().Text4()->isHidden());
         QVERIFY(W().Text3()->isHidden());
-        QCOMPARE(W().findChild<QLabel*>("LDatei")->text(), QStringLiteral("Assemblerprogramm (keine Datei vorhanden):"));
+        QCOMPARE(W().findChild<QLabel*>("LDatei")->text(),
+                 QStringLiteral("Assemblerprogramm (keine Datei vorhanden):"));
         QVERIFY(!W().mnuDateiSpeichern->isEnabled());
         QVERIFY(!W().mnuDrucken->isEnabled());
         QCOMPARE(W().findChild<QAction*>(QString::fromUtf8("mnuDateiÖffnen")), W().mnuDateiOeffnen);
@@ -110,9 +111,14 @@ private slots:
         const struct {
             const char* name;
             int left, top, width;
-        } controls[] = {{"TextAktiv", 60, 60, 1575},  {"Start", 1680, 60, 3195},    {"SetTestMode2", 9780, 60, 1575},
-                        {"Halt", 11400, 60, 1575},    {"Laufzeitprotokoll", 9780, 420, 1575},
-                        {"Abbrechen", 11400, 420, 1575}, {"Fehlertext", 6540, 780, 3195}, {"Beenden", 11400, 780, 1575}};
+        } controls[] = {{"TextAktiv", 60, 60, 1575},
+                        {"Start", 1680, 60, 3195},
+                        {"SetTestMode2", 9780, 60, 1575},
+                        {"Halt", 11400, 60, 1575},
+                        {"Laufzeitprotokoll", 9780, 420, 1575},
+                        {"Abbrechen", 11400, 420, 1575},
+                        {"Fehlertext", 6540, 780, 3195},
+                        {"Beenden", 11400, 780, 1575}};
         for (const auto& control : controls) {
             const QWidget* widget = W().findChild<QWidget*>(control.name);
             QVERIFY2(widget, control.name);
@@ -360,7 +366,8 @@ private slots:
         // The no-break space is an ordinary character of a name, not a blank.
         SetSource(QString::fromUtf8("mov a\u00A0b 5\nmov c a\u00A0b"));
         Button("Start")->click();
-        QVERIFY(S().Symbols.Find("a\xA0" "b") >= 0);
+        QVERIFY(S().Symbols.Find("a\xA0"
+                                 "b") >= 0);
         QCOMPARE(Value("c"), 5.0);
     }
 
@@ -463,16 +470,20 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("showsText3");
-        QTest::newRow("Hilfe") << "Hilfe" << "ZE-Assembler: Anzeige der Dokumentation" << true;
-        QTest::newRow("Assemblerprogramm") << "Assemblerprogramm" << "ZE-Assembler: Anzeige des Quellprogramms" << false;
-        QTest::newRow("Ausgabetext") << "Ausgabetext" << "ZE-Assembler: Anzeige des Ausgabetextes" << true;
-        QTest::newRow("Code") << "Code" << QString::fromUtf8("ZE-Assembler: Anzeige des übersetzten Programmcodes") << true;
-        QTest::newRow("Symboltabelle") << "Symboltabelle" << "ZE-Assembler: Standardanzeige der Symboltabelle" << true;
-        QTest::newRow("SymboltabelleLang") << "SymboltabelleLang"
-                                           << QString::fromUtf8("ZE-Assembler: Vollständige Anzeige der Symboltabelle")
-                                           << true;
-        QTest::newRow("Laufzeitprotokoll") << "Laufzeitprotokoll" << "ZE-Assembler: Anzeige des Laufzeitprotokolls"
-                                           << true;
+        QTest::newRow("Hilfe") << "Hilfe"
+                               << "ZE-Assembler: Anzeige der Dokumentation" << true;
+        QTest::newRow("Assemblerprogramm") << "Assemblerprogramm"
+                                           << "ZE-Assembler: Anzeige des Quellprogramms" << false;
+        QTest::newRow("Ausgabetext") << "Ausgabetext"
+                                     << "ZE-Assembler: Anzeige des Ausgabetextes" << true;
+        QTest::newRow("Code") << "Code" << QString::fromUtf8("ZE-Assembler: Anzeige des übersetzten Programmcodes")
+                              << true;
+        QTest::newRow("Symboltabelle") << "Symboltabelle"
+                                       << "ZE-Assembler: Standardanzeige der Symboltabelle" << true;
+        QTest::newRow("SymboltabelleLang")
+            << "SymboltabelleLang" << QString::fromUtf8("ZE-Assembler: Vollständige Anzeige der Symboltabelle") << true;
+        QTest::newRow("Laufzeitprotokoll") << "Laufzeitprotokoll"
+                                           << "ZE-Assembler: Anzeige des Laufzeitprotokolls" << true;
     }
     void viewButtons() {
         QFETCH(QString, button);

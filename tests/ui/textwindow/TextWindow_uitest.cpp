@@ -56,9 +56,9 @@ private slots:
         Fixture f("Text", false);
         for (const char* name : {"HScroll1", "Punkt", "Schriftart", "Abbrechen", "Schließen", "Codepagetext", "Text"})
             QVERIFY2(f.window.findChild<QWidget*>(QString::fromUtf8(name)), name);
-        for (const char* name : {"mnuAbspeichern", "mnuDrucken", "mnuRücksetzen", "mnuAbbrechen", "mnuSchliessen",
-                                 "mnuAusschneiden", "mnuKopieren", "mnuEinfügen", "mnuInDOS", "mnuInWin", "mnuHilfe",
-                                 "mnuCodePageHilfe", "mnuEdithilfe"})
+        for (const char* name :
+             {"mnuAbspeichern", "mnuDrucken", "mnuRücksetzen", "mnuAbbrechen", "mnuSchliessen", "mnuAusschneiden",
+              "mnuKopieren", "mnuEinfügen", "mnuInDOS", "mnuInWin", "mnuHilfe", "mnuCodePageHilfe", "mnuEdithilfe"})
             QVERIFY2(f.window.findChild<QAction*>(QString::fromUtf8(name)), name);
         QCOMPARE(f.window.MonoFontName(), QString("Courier New"));
         QCOMPARE(f.window.VarioFontName(), QString("MS Sans Serif"));
@@ -88,8 +88,9 @@ private slots:
             QCOMPARE(f.window.mnuSchliessen->text(), edit ? QString("&Beenden und Übernehmen") : QString("&Beenden"));
             QCOMPARE(f.Child<QPushButton>("Schließen")->text(),
                      edit ? QString("B&eenden und Übernehmen") : QString("B&eenden"));
-            for (QAction* action : {f.window.mnuRuecksetzen, f.window.mnuAbbrechen, f.window.mnuInDOS, f.window.mnuInWin,
-                                    f.window.mnuAusschneiden, f.window.mnuEinfuegen, f.window.mnuCodePageHilfe})
+            for (QAction* action :
+                 {f.window.mnuRuecksetzen, f.window.mnuAbbrechen, f.window.mnuInDOS, f.window.mnuInWin,
+                  f.window.mnuAusschneiden, f.window.mnuEinfuegen, f.window.mnuCodePageHilfe})
                 QCOMPARE(action->isEnabled(), edit);
             QVERIFY(f.window.mnuKopieren->isEnabled());
             QCOMPARE(f.Child<QPushButton>("Abbrechen")->isHidden(), !edit);
@@ -212,7 +213,8 @@ private slots:
         QCOMPARE(boxes.asked[0].title, QString("Über die Umkodierung"));
 
         f.window.mnuInDOS_Click();
-        QCOMPARE(ui::ToCoreLines(f.window.Text()->toPlainText()), std::string("Gr\x94\xE1" "e"));
+        QCOMPARE(ui::ToCoreLines(f.window.Text()->toPlainText()), std::string("Gr\x94\xE1"
+                                                                              "e"));
         QVERIFY(!f.window.mnuInDOS->isEnabled());
         QVERIFY(f.window.mnuInWin->isEnabled());
         QCOMPARE(f.Child<QLabel>("Codepagetext")->text(), QString("Zeichenbelegung: DOS"));
@@ -225,7 +227,8 @@ private slots:
         QVERIFY(!f.window.mnuInWin->isEnabled());
         QCOMPARE(f.Child<QLabel>("Codepagetext")->text(), QString("Zeichenbelegung: Windows"));
         f.window.mnuCodePageHilfe_Click();
-        QVERIFY(boxes.asked[2].text.endsWith("Aktuelle Codepage: \tWindows (Umlaute nach ANSI, ISO-8859-1 oder Unicode)"));
+        QVERIFY(
+            boxes.asked[2].text.endsWith("Aktuelle Codepage: \tWindows (Umlaute nach ANSI, ISO-8859-1 oder Unicode)"));
         QCOMPARE(f.LastMessage(), QString("Editor: Umkodierungs-Hilfsseite aufgerufen."));
     }
 
@@ -290,8 +293,10 @@ private slots:
             f.window.mnuEdithilfe_Click();
             QCOMPARE(boxes.asked[0].title, QString("Über den Quarin-Editor"));
             const QStringList lines = boxes.asked[0].text.split('\n');
-            QCOMPARE(lines[0], edit ? QString("Der Quarin-Editor ist ein ganz kleines Programm zur Bearbeitung einer Zeichenkette.")
-                                    : QString("Der Quarin-Editor zeigt ein ganz kleines Programm zur Anzeige einer Zeichenkette."));
+            QCOMPARE(
+                lines[0],
+                edit ? QString("Der Quarin-Editor ist ein ganz kleines Programm zur Bearbeitung einer Zeichenkette.")
+                     : QString("Der Quarin-Editor zeigt ein ganz kleines Programm zur Anzeige einer Zeichenkette."));
             QCOMPARE(lines.contains("    <Strg+X> =  \tAusschneiden"), edit);
             QVERIFY(lines.contains("    <Strg+C> =  \tKopieren"));
             QVERIFY(lines.contains("Aktuelle Textlänge: \t10 Zeichen"));

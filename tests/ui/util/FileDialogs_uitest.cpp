@@ -113,7 +113,8 @@ private slots:
         // No: the dialog comes again; the second choice is a new file.
         ScriptedMessageBoxes boxes({MessageAnswer::No});
         ScriptedFileDialogs dialogs({existing, dir.filePath("neu.txt")});
-        QCOMPARE(ui::SaveFileDialog(nullptr, state, messages.Sink(), "Speichern", "Textdateien|*.txt"), dir.filePath("neu.txt"));
+        QCOMPARE(ui::SaveFileDialog(nullptr, state, messages.Sink(), "Speichern", "Textdateien|*.txt"),
+                 dir.filePath("neu.txt"));
         QCOMPARE(dialogs.asked.size(), 2u);
         QCOMPARE(boxes.asked.size(), 1u);
         QCOMPARE(boxes.asked[0].title, QString("Speichern"));
@@ -152,7 +153,8 @@ private slots:
         ZekState state;
         Messages messages;
         AcceptRealDialogWith(dir.filePath("programm"));
-        const QString path = ui::SaveFileDialog(nullptr, state, messages.Sink(), "Speichern", "ZE-Assemblerprogramme|*.zek");
+        const QString path =
+            ui::SaveFileDialog(nullptr, state, messages.Sink(), "Speichern", "ZE-Assemblerprogramme|*.zek");
         QCOMPARE(path, dir.filePath("programm.zek"));
         QCOMPARE(state.ErrorCode, 0);
     }

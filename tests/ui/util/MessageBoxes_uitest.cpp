@@ -33,9 +33,8 @@ private slots:
             if (QWidget* open = QApplication::activeModalWidget()) open->close();
         });
         const QString question = QStringLiteral("Speichern in Datei /tmp/<b>x</b>.zek?");
-        const MessageAnswer answer =
-            zek::ui::ShowMessageBox(nullptr, question, QStringLiteral("ZE-Assembler: Sicherungsabfrage"),
-                                    MessageButtons::YesNoCancel);
+        const MessageAnswer answer = zek::ui::ShowMessageBox(
+            nullptr, question, QStringLiteral("ZE-Assembler: Sicherungsabfrage"), MessageButtons::YesNoCancel);
         QCOMPARE(shown, question);
         QCOMPARE(format, Qt::PlainText);
         QCOMPARE(answer, MessageAnswer::No);

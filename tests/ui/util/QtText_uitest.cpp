@@ -30,7 +30,9 @@ private slots:
     }
 
     void LineBreaksAndBytesRoundTrip() {
-        const std::string core = "a\xA0" "b\r\n\x80\x81\x9D\r\n";
+        const std::string core =
+            "a\xA0"
+            "b\r\n\x80\x81\x9D\r\n";
         const QString qt = FromCoreLines(core);
         QCOMPARE(qt, QString::fromUtf8("a\u00A0b\n€") + QChar(0x81) + QChar(0x9D) + QStringLiteral("\n"));
         QCOMPARE(ToCoreLines(qt), core);

@@ -8,8 +8,8 @@
 #include "ui/util/TextFile.h"
 
 using namespace zek::testing;
-using zek::ui::ReadSourceFile;
 using zek::SourceTextFromBytes;
+using zek::ui::ReadSourceFile;
 using zek::ui::WriteTextFile;
 
 class TextFileTest : public QObject {
