@@ -1,0 +1,45 @@
+#pragma once
+// Triggering a window's commands in tests the way a user does: through the
+// action or button found by its object name, and only when it is enabled
+// (a disabled entry cannot be chosen, so a test that needs one fails here).
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QTest>
+#include <QWidget>
+
+namespace zek::uitest {
+
+// Triggers the action `objectName` of `window` after checking that it exists
+// and is enabled; returns false (and records a failure) otherwise.
+inline bool TriggerAction(QWidget& window, const QString& objectName) {
+    auto* action = window.findChild<QAction*>(objectName);
+    if (!action) {
+        QTest::qFail(qPrintable(QStringLiteral("no action ") + objectName), __FILE__, __LINE__);
+        return false;
+    }
+    if (!action->isEnabled()) {
+        QTest::qFail(qPrintable(QStringLiteral("action is disabled: ") + objectName), __FILE__, __LINE__);
+        return false;
+    }
+    action->trigger();
+    return true;
+}
+
+// Clicks the button `objectName` of `window` after checking that it exists,
+// is visible and enabled; returns false (and records a failure) otherwise.
+inline bool ClickControl(QWidget& window, const QString& objectName) {
+    auto* button = window.findChild<QAbstractButton*>(objectName);
+    if (!button) {
+        QTest::qFail(qPrintable(QStringLiteral("no button ") + objectName), __FILE__, __LINE__);
+        return false;
+    }
+    if (!button->isEnabled()) {
+        QTest::qFail(qPrintable(QStringLiteral("button is disabled: ") + objectName), __FILE__, __LINE__);
+        return false;
+    }
+    button->click();
+    return true;
+}
+
+}  // namespace zek::uitest
