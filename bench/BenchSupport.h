@@ -20,7 +20,7 @@ public:
     }
     void SetText1(const std::string&) override {}
     void SetText2(const std::string&) override { ++progressMessages; }
-    void ShowHaltDialog(const std::string&, const std::string&) override {}
+    void ShowHaltDialog(const std::string&, const std::string&, zek::HaltLocation) override {}
     void ZEKDialog(std::int32_t, const std::string&, const std::string&, const std::string&, const std::string&,
                    double&) override {}
     void Yield() override {}

@@ -32,7 +32,7 @@ void TerminalWindowSystem::SetText2(const std::string&) {}
 
 // The halt dialog closed at once with "Fortsetzen": RunMode and the signals
 // stay as they are.
-void TerminalWindowSystem::ShowHaltDialog(const std::string&, const std::string& text) {
+void TerminalWindowSystem::ShowHaltDialog(const std::string&, const std::string& text, HaltLocation) {
     if (haltTextShown_) Write(text);
 }
 

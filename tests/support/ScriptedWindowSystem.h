@@ -22,6 +22,7 @@ public:
     struct ShownHalt {
         std::string caption;
         std::string text;
+        HaltLocation where;
     };
     struct ShownDialog {
         std::int32_t programLine;
@@ -61,8 +62,8 @@ public:
     }
     void SetText1(const std::string& text) override { text1.push_back(text); }
     void SetText2(const std::string& text) override { text2.push_back(text); }
-    void ShowHaltDialog(const std::string& caption, const std::string& text) override {
-        halts.push_back({caption, text});
+    void ShowHaltDialog(const std::string& caption, const std::string& text, HaltLocation where) override {
+        halts.push_back({caption, text, where});
         if (haltActions.empty()) return;
         HaltAction action = std::move(haltActions.front());
         haltActions.pop_front();

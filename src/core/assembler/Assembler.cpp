@@ -175,7 +175,7 @@ private:
     void ShowErrorList() {
         if (state_.InstructionProtocol.empty()) return;
         windows_.CloseTextWindow();
-        windows_.ShowHaltDialog("Assemblerfehler", state_.InstructionProtocol);
+        windows_.ShowHaltDialog("Assemblerfehler", state_.InstructionProtocol, {});
         if (state_.AbortSignal) {
             state_.AbortSignal = false;
             state_.ErrorCode = 90;

@@ -67,7 +67,7 @@ void ShowHalt(ZekState& state, WindowSystem& windows, const Cycle& cycle) {
     state.Trace = {cycle.ValueA, cycle.ValueB, cycle.ValueC};
     try {
         const std::string text = InstructionTrace(state, cycle.IP, cycle.NextIP, cycle.IC);
-        windows.ShowHaltDialog("ZE-Maschine: Halt", text);
+        windows.ShowHaltDialog("ZE-Maschine: Halt", text, {cycle.IP, cycle.NextIP});
     } catch (...) {
         state.ErrorCode = 100;
     }

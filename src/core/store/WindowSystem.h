@@ -10,6 +10,13 @@ namespace zek {
 enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 
+// Where a run halted: the code address of the instruction just executed and
+// of the one to run next. The assembler's error list has no place (-1, -1).
+struct HaltLocation {
+    std::int32_t IP = -1;
+    std::int32_t NextIP = -1;
+};
+
 class WindowSystem {
 public:
     virtual ~WindowSystem() = default;
@@ -24,9 +31,10 @@ public:
     virtual void SetText2(const std::string& text) = 0;
 
     // Shows the halt dialog modally with `caption` and `text` in its Text1;
-    // returns when the user continues or aborts. The dialog may change
-    // RunMode and set AbortSignal in the state it works on.
-    virtual void ShowHaltDialog(const std::string& caption, const std::string& text) = 0;
+    // returns when the user continues or aborts. `where` names the halted
+    // instruction. The dialog may change RunMode and set AbortSignal in the
+    // state it works on.
+    virtual void ShowHaltDialog(const std::string& caption, const std::string& text, HaltLocation where) = 0;
 
     // The I/O dialog's entry for input, output and pause. For "input" the
     // accepted number is written back into `value`. It may set HaltSignal,

@@ -18,7 +18,7 @@ void QtWindowSystem::SetText1(const std::string& text) { window_.SetText1(FromCo
 
 void QtWindowSystem::SetText2(const std::string& text) { window_.SetText2(FromCore(text)); }
 
-void QtWindowSystem::ShowHaltDialog(const std::string& caption, const std::string& text) {
+void QtWindowSystem::ShowHaltDialog(const std::string& caption, const std::string& text, HaltLocation) {
     HaltDialog dialog(window_, &window_);
     dialog.setWindowTitle(FromCore(caption));
     dialog.ShowText(FromCoreLines(text));

@@ -170,6 +170,7 @@ TEST_F(AssemblerErrorListTest, UnknownMnemonicsAreListedAndTheProgramStillAssemb
     EXPECT_EQ(state.InstructionProtocol, expected);
     ASSERT_EQ(windows.halts.size(), 1u);
     EXPECT_EQ(windows.halts[0].caption, "Assemblerfehler");
+    EXPECT_EQ(windows.halts[0].where.IP, -1);  // the error list names no instruction
     EXPECT_EQ(windows.halts[0].text, expected);
     EXPECT_EQ(closesWhenShown, 1);  // the text window was closed before the list was shown
     EXPECT_EQ(state.ErrorCode, 0);

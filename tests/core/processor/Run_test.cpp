@@ -165,6 +165,18 @@ TEST_F(RunTest, HaltsDependOnTheRunMode) {
     }
 }
 
+TEST_F(RunTest, EveryHaltNamesTheInstructionJustRunAndTheNextOne) {
+    Load({"inc a", "jump m", "inc a", "m:", "exit"});
+    RunProgram(2);
+    ASSERT_EQ(windows.halts.size(), 4u);
+    const std::pair<std::int32_t, std::int32_t> expected[] = {{0, 1}, {1, 2}, {2, 4}, {4, 4}};
+    for (std::size_t i = 0; i < 4; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(windows.halts[i].where.IP, expected[i].first);
+        EXPECT_EQ(windows.halts[i].where.NextIP, expected[i].second);
+    }
+}
+
 TEST_F(RunTest, FehlerhaltHaltsAfterErrjumpButNotAfterErr) {
     Load({"div a .", "errjump h", "exit", "h:", "errcode c", "div a .", "err e .", "exit"});
     RunProgram(1);
