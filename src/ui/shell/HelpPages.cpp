@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "core/base/DocumentationText.h"
+#include "core/base/Version.h"
 #include "ui/shell/MainWindow.h"
 #include "ui/textwindow/TextWindow.h"
 #include "ui/util/MessageBoxes.h"
@@ -13,8 +14,6 @@
 
 namespace zek::ui {
 namespace {
-
-const QString ProgramVersion = QStringLiteral("2.1.28");
 
 struct HelpPageText {
     QString title;
@@ -66,7 +65,7 @@ QString IntroductionText() {
 QString InfoText() {
     return QStringList{QStringLiteral("ZE-Assembler"),
                        QString(),
-                       QStringLiteral("Ausgabe ") + ProgramVersion,
+                       QStringLiteral("Ausgabe ") + QLatin1String(ProgramVersion),
                        QString(),
                        QString(),
                        QString()}
