@@ -148,19 +148,20 @@ int main(int argc, char** argv) {
     }
 
     zek::ZekState state;
-    zek::TerminalWindowSystem terminal(state, stdin, stderr);
-    state.RunMode = options->mode;
+    zek::TerminalWindowSystem terminal(stdin, stderr);
+    state.RunMode = zek::RunModeOf(options->mode);
 
     // Assembly errors are listed in the halt dialog, which the terminal
     // closes with "Fortsetzen": the program runs with its faulty lines.
-    zek::Assemble(state, terminal, zek::SourceTextFromBytes(*source));
-    if (state.ErrorCode == 90) {
-        std::fprintf(stderr, "zekrun: Assembler wurde abgebrochen\n");
-        return state.ErrorCode;
-    }
-    if (state.ErrorCode != 0) {
-        std::fprintf(stderr, "zekrun: Assemblerfehler %d. Programm kann nicht starten.\n", state.ErrorCode);
-        return state.ErrorCode;
+    switch (zek::Assemble(state, terminal, zek::SourceTextFromBytes(*source))) {
+        case zek::AssemblyOutcome::Ready: break;
+        case zek::AssemblyOutcome::Aborted:
+            std::fprintf(stderr, "zekrun: Assembler wurde abgebrochen\n");
+            return state.ErrorCode;
+        case zek::AssemblyOutcome::InternalFault:
+        case zek::AssemblyOutcome::Refused:  // nothing else is active in this process
+            std::fprintf(stderr, "zekrun: Assemblerfehler %d. Programm kann nicht starten.\n", state.ErrorCode);
+            return state.ErrorCode;
     }
 
     terminal.SetHaltTextShown(!options->quiet);

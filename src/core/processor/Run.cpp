@@ -27,7 +27,7 @@ void AskToAbortActiveRun(ZekState& state, WindowSystem& windows) {
                                                         "ZEK: Prozessor", MessageButtons::YesNoCancel);
         if (answer == MessageAnswer::Yes) {
             state.AbortSignal = true;
-            state.ErrorCode = 90;
+            state.ErrorCode = errors::AbortDuringOperation;
         }
     } catch (...) {
         // The question is a courtesy; the active run goes on either way.
@@ -52,7 +52,7 @@ bool DecodeProgram(ZekState& state) {
 std::uint8_t ClampToValueLimit(ZekState& state, double& value) {
     if (!std::isfinite(value)) OverflowFault(state);
     value = value > ValueLimit ? ValueLimit : -ValueLimit;
-    return 101;
+    return errors::Overflow;
 }
 
 // The instruction counter as the trace shows it: a run longer than the
@@ -67,18 +67,18 @@ void ShowHalt(ZekState& state, WindowSystem& windows, const Cycle& cycle) {
     state.Trace = {cycle.ValueA, cycle.ValueB, cycle.ValueC};
     try {
         const std::string text = InstructionTrace(state, cycle.IP, cycle.NextIP, cycle.IC);
-        windows.ShowHaltDialog("ZE-Maschine: Halt", text, {cycle.IP, cycle.NextIP});
+        ApplyHaltAnswer(state, windows.ShowHaltDialog("ZE-Maschine: Halt", text, {cycle.IP, cycle.NextIP}));
     } catch (...) {
-        state.ErrorCode = 100;
+        state.ErrorCode = errors::RuntimeFault;
     }
-    if (state.ExitSignal) state.ErrorCode = 90;
+    if (state.ExitSignal) state.ErrorCode = errors::AbortDuringOperation;
 }
 
 void YieldOnce(ZekState& state, WindowSystem& windows) {
     try {
         windows.Yield();
     } catch (...) {
-        state.ErrorCode = 100;
+        state.ErrorCode = errors::RuntimeFault;
     }
 }
 
@@ -86,19 +86,19 @@ void ExecuteGroup6(Operation operation, ZekState& state, WindowSystem& windows, 
     try {
         ExecuteDialogOrFile(operation, state, windows, line, cycle);
     } catch (...) {
-        state.ErrorCode = 100;
+        state.ErrorCode = errors::RuntimeFault;
         cycle.NextIP = cycle.IP + 1;
     }
     if (state.InternalFault) {
         state.InternalFault = false;
-        state.ErrorCode = 100;
+        state.ErrorCode = errors::RuntimeFault;
     }
 }
 
 // The run's result: an abort stays; otherwise the last error of the
 // highest-addressed line that failed during the run, or 0.
 std::uint8_t ResultOfRun(const CodeTable& code, std::uint8_t lastCode) {
-    if (lastCode == 90 || lastCode == 91) return lastCode;
+    if (lastCode == errors::AbortDuringOperation || lastCode == errors::AbortBeforeOperation) return lastCode;
     std::uint8_t result = 0;
     for (std::size_t address = 1; address < code.size(); ++address)
         if (code[address].lastErrorCode != 0) result = code[address].lastErrorCode;
@@ -111,7 +111,7 @@ void AbandonRun(ZekState& state) {
     state.FaultDescription =
         "Programmtabellen ung\xFC"
         "ltig";
-    state.ErrorCode = 100;
+    state.ErrorCode = errors::RuntimeFault;
 }
 
 void Execute(ZekState& state, WindowSystem& windows, std::int64_t maxSteps) {
@@ -133,7 +133,7 @@ void Execute(ZekState& state, WindowSystem& windows, std::int64_t maxSteps) {
     std::int64_t nextEvent = std::min<std::int64_t>(YieldInterval, stepBound);
     std::int64_t untilEvent = nextEvent;
     auto count = [&] { return nextEvent - untilEvent; };
-    std::int32_t runMode = state.RunMode;
+    RunMode runMode = state.RunMode;
     std::uint8_t errorCode = state.ErrorCode;
     bool errorHandled = false;
 
@@ -331,7 +331,7 @@ void Execute(ZekState& state, WindowSystem& windows, std::int64_t maxSteps) {
                     break;
 
                 case Operation::PseudoEnd:
-                case Operation::Unknown: errorCode = 116; break;
+                case Operation::Unknown: errorCode = errors::UnknownInstruction; break;
             }
             if (!tablesIntact) return AbandonRun(state);
         }
@@ -342,7 +342,7 @@ void Execute(ZekState& state, WindowSystem& windows, std::int64_t maxSteps) {
 
         // Code-address check: NextIP must lie within 1 .. last.
         if (static_cast<std::uint32_t>(nextIP) - 1u >= static_cast<std::uint32_t>(last) && !state.AbortSignal) {
-            if (!errorHandled) errorCode = 115;
+            if (!errorHandled) errorCode = errors::NoSuchCodeAddress;
             nextIP = ip + 1;
         }
 
@@ -353,8 +353,8 @@ void Execute(ZekState& state, WindowSystem& windows, std::int64_t maxSteps) {
             counted.lastErrorCode = errorCode;
         }
 
-        if (runMode == 2 || (runMode == 1 && (errorHandled || errorCode != 0)) || state.HaltSignal ||
-            operation == Operation::Halt) {
+        if (runMode == RunMode::Schrittweise || (runMode == RunMode::Fehlerhalt && (errorHandled || errorCode != 0)) ||
+            state.HaltSignal || operation == Operation::Halt) {
             if (!callOut(putAddress, a, b, c, [&](Cycle& cycle) { ShowHalt(state, windows, cycle); }))
                 return AbandonRun(state);
         }
@@ -372,7 +372,7 @@ void Execute(ZekState& state, WindowSystem& windows, std::int64_t maxSteps) {
 
         if (state.AbortSignal) {
             state.AbortSignal = false;
-            errorCode = 90;
+            errorCode = errors::AbortDuringOperation;
             state.ExitSignal = true;
         }
         if (state.ExitSignal || nextIP > last) break;
@@ -385,18 +385,19 @@ void Execute(ZekState& state, WindowSystem& windows, std::int64_t maxSteps) {
 
 void Run(ZekState& state, WindowSystem& windows) { Run(state, windows, 0); }
 
+void DiscardResult(ZekState& state) { state.ErrorCode = errors::None; }
+
 void Run(ZekState& state, WindowSystem& windows, std::int64_t maxSteps) {
     if (state.ProcessorActive) {
         AskToAbortActiveRun(state, windows);
         return;
     }
     state.ProcessorActive = true;
-    if (state.RunMode < 0) state.RunMode = 0;
-    if (state.RunMode > 2) state.RunMode = 2;
+    state.RunMode = RunModeOf(static_cast<std::int32_t>(state.RunMode));
     try {
         Execute(state, windows, maxSteps);
     } catch (...) {
-        state.ErrorCode = 100;
+        state.ErrorCode = errors::RuntimeFault;
     }
     state.ProcessorActive = false;
 }

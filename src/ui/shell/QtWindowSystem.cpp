@@ -18,20 +18,28 @@ void QtWindowSystem::SetText1(const std::string& text) { window_.SetText1(FromCo
 
 void QtWindowSystem::SetText2(const std::string& text) { window_.SetText2(FromCore(text)); }
 
-void QtWindowSystem::ShowHaltDialog(const std::string& caption, const std::string& text, HaltLocation) {
+HaltAnswer QtWindowSystem::ShowHaltDialog(const std::string& caption, const std::string& text, HaltLocation) {
     HaltDialog dialog(window_, &window_);
     dialog.setWindowTitle(FromCore(caption));
     dialog.ShowText(FromCoreLines(text));
     dialog.exec();
+    return dialog.Answer();
 }
 
-void QtWindowSystem::ZEKDialog(std::int32_t programLine, const std::string& programName, const std::string& instruction,
-                               const std::string& message, const std::string& symbolName, double& value) {
-    IoDialog dialog(window_, &window_);
+// A dialog that cannot be built or shown has failed; the core runs the
+// instruction again.
+IoAnswer QtWindowSystem::ZEKDialog(const IoRequest& request) {
     ioDialogOpen_ = true;
-    dialog.ZEKDialog(programLine, FromCore(programName), FromCore(instruction), FromCoreLines(message),
-                     FromCore(symbolName), value);
+    IoAnswer answer;
+    try {
+        IoDialog dialog(window_, &window_);
+        answer = dialog.ZEKDialog(request.programLine, FromCore(request.programName), request.kind,
+                                  FromCoreLines(request.message), FromCore(request.symbolName), request.value);
+    } catch (...) {
+        answer = {IoOutcome::Failed, request.value};
+    }
     ioDialogOpen_ = false;
+    return answer;
 }
 
 void QtWindowSystem::Yield() { QCoreApplication::processEvents(); }

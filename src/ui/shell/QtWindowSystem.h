@@ -15,9 +15,8 @@ public:
     MessageAnswer MessageBox(const std::string& text, const std::string& title, MessageButtons buttons) override;
     void SetText1(const std::string& text) override;
     void SetText2(const std::string& text) override;
-    void ShowHaltDialog(const std::string& caption, const std::string& text, HaltLocation where) override;
-    void ZEKDialog(std::int32_t programLine, const std::string& programName, const std::string& instruction,
-                   const std::string& message, const std::string& symbolName, double& value) override;
+    HaltAnswer ShowHaltDialog(const std::string& caption, const std::string& text, HaltLocation where) override;
+    IoAnswer ZEKDialog(const IoRequest& request) override;
     void Yield() override;
     void CloseTextWindow() override;
 

@@ -38,8 +38,7 @@ QAction* AddAction(QMenu* menu, const QString& objectName, const QString& captio
 
 }  // namespace
 
-TextWindow::TextWindow(ZekState& state, StatusLine text2, QWidget* parent)
-    : QMainWindow(parent), state_(state), text2_(std::move(text2)) {
+TextWindow::TextWindow(StatusLine text2, QWidget* parent) : QMainWindow(parent), text2_(std::move(text2)) {
     setObjectName(QStringLiteral("TextWindow"));
     setWindowTitle(QStringLiteral("ZE-Assembler - Texteditor"));
     setFont(ControlFont());
@@ -251,13 +250,14 @@ void TextWindow::ReplaceText(const QString& text) {
 }
 
 void TextWindow::mnuAbspeichern_Click() {
-    const QString path = SaveFileDialog(this, state_, text2_, QStringLiteral("Text in Datei sichern ..."),
-                                        QStringLiteral("Textdateien|*.txt"));
-    if (!path.isEmpty()) EditorFileName = path;
-    if (state_.ErrorCode == 91) {
+    const SaveDialogAnswer answer =
+        SaveFileDialog(this, text2_, QStringLiteral("Text in Datei sichern ..."), QStringLiteral("Textdateien|*.txt"));
+    if (answer.choice == SaveChoice::Cancelled) {
         text2_(QStringLiteral("Editor: Abbruch bei Dateidialog für Abspeichern."));
         return;
     }
+    const QString& path = answer.path;  // empty for a blank name, which no file takes
+    if (!path.isEmpty()) EditorFileName = path;
     if (!WriteTextFile(path, CurrentCoreText())) {
         ShowMessageBox(this, QStringLiteral("Text sichern ist fehlgeschlagen!"), QStringLiteral("Fehlermitteilung"),
                        MessageButtons::Ok);
