@@ -4,9 +4,11 @@
 
 #include "core/store/ZekState.h"
 #include "ui/shell/MainWindow.h"
+#include "ui/util/GermanQtTexts.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    zek::ui::InstallGermanQtTexts(app);
     // The main window decides when the application ends: after its close,
     // and only once a run that was active at the close has returned.
     app.setQuitOnLastWindowClosed(false);

@@ -18,6 +18,7 @@
 #include "ui/dialogs/AckDialog.h"
 #include "ui/shell/QtWindowSystem.h"
 #include "ui/util/Clipboard.h"
+#include "ui/util/ContextMenu.h"
 #include "ui/util/Fonts.h"
 #include "ui/util/MessageBoxes.h"
 #include "ui/util/PlainText.h"
@@ -177,9 +178,14 @@ void MainWindow::CreateControls() {
     text3_->setReadOnly(true);
     text3_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text3_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    // The editor's own clipboard keys would bypass the Bearbeiten rules.
+    // The editor's own clipboard keys and context menu would bypass the
+    // Bearbeiten rules.
     text4_->installEventFilter(this);
     text3_->installEventFilter(this);
+    for (QPlainTextEdit* box : {text4_, text3_})
+        InstallBearbeitenContextMenu(*box, PlainTextCommands(
+                                               *box, [this] { mnuAusschneiden_Click(); },
+                                               [this] { mnuKopieren_Click(); }, [this] { mnuEinfuegen_Click(); }));
 
     text2_ = MakeField(client, "Text2", "Text2", "", TwipsRect(60, 6900, 12975, 285));
 }

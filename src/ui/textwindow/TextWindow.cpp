@@ -15,6 +15,7 @@
 
 #include "core/base/CharacterConversion.h"
 #include "ui/util/Clipboard.h"
+#include "ui/util/ContextMenu.h"
 #include "ui/util/FileDialogs.h"
 #include "ui/util/Fonts.h"
 #include "ui/util/MessageBoxes.h"
@@ -46,6 +47,9 @@ TextWindow::TextWindow(StatusLine text2, QWidget* parent) : QMainWindow(parent),
     CreateMenus();
     resize(TwipsToPixelsX(12210), TwipsToPixelsY(6480) + menuBar()->sizeHint().height());
     text_->installEventFilter(this);
+    InstallBearbeitenContextMenu(*text_, PlainTextCommands(
+                                             *text_, [this] { mnuAusschneiden_Click(); },
+                                             [this] { mnuKopieren_Click(); }, [this] { mnuEinfuegen_Click(); }));
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &TextWindow::OnFocusWindowChanged);
     Form_Load();
 }

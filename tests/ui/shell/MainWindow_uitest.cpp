@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -478,6 +479,37 @@ private slots:
         QVERIFY(hiddenWhileHalted);
         QCOMPARE(closed, 1);
         QCOMPARE(Value("a"), 0.0);  // the run ended after the halt line
+    }
+
+    // The context menus of Text4 and Text3 are German and follow the
+    // Bearbeiten rules.
+    void contextMenusFollowTheBearbeitenRules() {
+        SetSource(QStringLiteral("mov a 1"));
+        W().show();
+        QTextCursor cursor = W().Text4()->textCursor();
+        cursor.setPosition(4);
+        cursor.setPosition(7, QTextCursor::KeepAnchor);
+        W().Text4()->setTextCursor(cursor);
+        QGuiApplication::clipboard()->setText(QStringLiteral("XY"));
+        const auto menuOf = [](QPlainTextEdit* box) {
+            emit box->customContextMenuRequested(QPoint(5, 5));
+            return box->findChild<QMenu*>(QString::fromUtf8("BearbeitenKontextmenü"));
+        };
+        QMenu* menu = menuOf(W().Text4());
+        QVERIFY(menu);
+        menu->findChild<QAction*>(QString::fromUtf8("Einfügen"))->trigger();
+        menu->close();
+        QCOMPARE(W().Text4()->toPlainText(), QStringLiteral("mov XYa 1"));
+
+        W().mnuAnzeige[4]->trigger();
+        W().Text3()->selectAll();
+        menu = menuOf(W().Text3());
+        QVERIFY(menu);
+        QVERIFY(!menu->findChild<QAction*>("Ausschneiden")->isEnabled());
+        QVERIFY(!menu->findChild<QAction*>(QString::fromUtf8("Einfügen"))->isEnabled());
+        QVERIFY(menu->findChild<QAction*>("Kopieren")->isEnabled());
+        menu->close();
+        W().hide();
     }
 
     void resizeMinimum() {
