@@ -13,6 +13,7 @@
 #include "core/processor/Arithmetic.h"
 #include "core/processor/Control.h"
 #include "core/processor/Cycle.h"
+#include "core/processor/HaltCall.h"
 #include "core/processor/Processor.h"
 #include "core/reports/InstructionTrace.h"
 
@@ -67,7 +68,7 @@ void ShowHalt(ZekState& state, WindowSystem& windows, const Cycle& cycle) {
     state.Trace = {cycle.ValueA, cycle.ValueB, cycle.ValueC};
     try {
         const std::string text = InstructionTrace(state, cycle.IP, cycle.NextIP, cycle.IC);
-        ApplyHaltAnswer(state, windows.ShowHaltDialog("ZE-Maschine: Halt", text, {cycle.IP, cycle.NextIP}));
+        AskHaltDialog(state, windows, text, {cycle.IP, cycle.NextIP});
     } catch (...) {
         state.ErrorCode = errors::RuntimeFault;
     }

@@ -16,7 +16,9 @@ namespace zek {
 // symbol table listings show.
 enum class SymbolType : char { Plain = 0, Predefined = 'P', ArrayPointer = 'A', ArrayElement = 'E' };
 
-struct Symbol {
+// One symbol a cache line: the execution loop finds an operand's value with
+// a single shift of its address.
+struct alignas(64) Symbol {
     std::string name;  // exactly as entered, case-sensitive
     double value = 0;
     SymbolType type = SymbolType::Plain;
