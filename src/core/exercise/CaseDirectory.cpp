@@ -28,6 +28,14 @@ CaseDirectory::~CaseDirectory() {
 // Names are plain (the test file allows no directory part); on disk they are UTF-8.
 fs::path CaseDirectory::FilePath(const std::string& name) const { return path_ / Utf8From1252(name); }
 
+bool CaseDirectory::Clear(std::string& failure) const {
+    std::error_code error;
+    for (fs::directory_iterator entry(path_, error), end; !error && entry != end; entry.increment(error))
+        fs::remove_all(entry->path(), error);
+    if (error) failure = "Arbeitsverzeichnis nicht geleert: " + error.message();
+    return !error;
+}
+
 bool CaseDirectory::Place(const ExerciseFile& file, std::string& failure) const {
     std::string bytes;
     for (const char c : file.content) {

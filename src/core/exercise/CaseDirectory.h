@@ -1,7 +1,8 @@
 #pragma once
-// The private working directory of one checked case: a fresh temporary
-// directory that holds the case's files while it runs and is removed with
-// everything in it afterwards.
+// The private working directory of checked cases: a fresh temporary
+// directory, emptied before each case and removed with everything in it at
+// the end. (One directory serves the cases of one worker in turn, since
+// removing a directory costs far more on some file systems than emptying it.)
 
 #include <filesystem>
 #include <optional>
@@ -20,6 +21,10 @@ public:
 
     bool Created() const { return !path_.empty(); }
     const std::filesystem::path& Path() const { return path_; }
+
+    // Removes everything in the directory; false (with a description in
+    // `failure`) when something stays.
+    bool Clear(std::string& failure) const;
 
     // Writes a file of the case: Windows-1252, each LF written as CR LF.
     // False (with a description in `failure`) when it cannot be written.

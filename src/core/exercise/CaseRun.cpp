@@ -2,7 +2,6 @@
 
 #include "core/assembler/Assembler.h"
 #include "core/exercise/CaseCheck.h"
-#include "core/exercise/CaseDirectory.h"
 #include "core/exercise/CaseWindowSystem.h"
 #include "core/processor/Processor.h"
 
@@ -15,19 +14,18 @@ std::int64_t ExecutedInstructions(const ZekState& state) {
     return static_cast<std::int64_t>(sum);
 }
 
-// Places the case's files; false with the reason in `result` when one cannot be written.
-bool PlaceFiles(const ExerciseCase& c, const CaseDirectory& directory, CaseResult& result) {
+// Empties the directory and places the case's files; false with the reason
+// in `result` when that fails.
+bool PrepareDirectory(const ExerciseCase& c, const CaseDirectory& directory, CaseResult& result) {
     if (!directory.Created()) {
-        result.mismatches.push_back(SetupFailed{"Arbeitsverzeichnis des Falls nicht angelegt"});
+        result.mismatches.push_back(SetupFailed{"Arbeitsverzeichnis nicht angelegt"});
         return false;
     }
-    for (const ExerciseFile& file : c.files) {
-        std::string failure;
-        if (directory.Place(file, failure)) continue;
-        result.mismatches.push_back(SetupFailed{failure});
-        return false;
-    }
-    return true;
+    std::string failure;
+    bool prepared = directory.Clear(failure);
+    for (std::size_t i = 0; prepared && i < c.files.size(); ++i) prepared = directory.Place(c.files[i], failure);
+    if (!prepared) result.mismatches.push_back(SetupFailed{failure});
+    return prepared;
 }
 
 }  // namespace
@@ -41,7 +39,8 @@ ZekState AssembleForExercise(std::string_view source) {
     return state;
 }
 
-CaseResult RunCase(const ZekState& assembled, const ExerciseCase& c, const std::atomic<bool>& cancelled) {
+CaseResult RunCase(const ZekState& assembled, const ExerciseCase& c, const CaseDirectory& directory,
+                   const std::atomic<bool>& cancelled) {
     CaseResult result;
     result.name = c.name;
     if (assembled.ErrorCode != 0) {
@@ -49,8 +48,7 @@ CaseResult RunCase(const ZekState& assembled, const ExerciseCase& c, const std::
         result.mismatches.push_back(AssemblyFailed{assembled.ErrorCode, assembled.InstructionProtocol});
         return result;
     }
-    const CaseDirectory directory;
-    if (!PlaceFiles(c, directory, result)) return result;
+    if (!PrepareDirectory(c, directory, result)) return result;
 
     ZekState state = assembled;
     state.DataDirectory = directory.Path().string();

@@ -21,10 +21,12 @@ void ExerciseRun::Start() {
     for (std::size_t i = 0; i < count; ++i) workers_.emplace_back([this] { Work(); });
 }
 
-// Each worker takes the next case not yet taken until none is left.
+// Each worker takes the next case not yet taken until none is left; its
+// cases run in its own directory, one after the other.
 void ExerciseRun::Work() {
+    const CaseDirectory directory;
     for (std::size_t index = next_++; index < exercise_.cases.size() && !cancelled_; index = next_++) {
-        results_[index] = RunCase(assembled_, exercise_.cases[index], cancelled_);
+        results_[index] = RunCase(assembled_, exercise_.cases[index], directory, cancelled_);
         ++done_;
     }
     ++finishedWorkers_;

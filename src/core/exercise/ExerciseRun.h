@@ -1,8 +1,8 @@
 #pragma once
 // Checks every case of an exercise against a program, on worker threads of
 // its own, so that a window stays responsive meanwhile: it polls CasesDone
-// and Finished and may Cancel. Every case has its own state and directory;
-// the workers touch nothing else.
+// and Finished and may Cancel. Every case has its own state, every worker
+// its own directory; the workers touch nothing else.
 
 #include <atomic>
 #include <cstddef>

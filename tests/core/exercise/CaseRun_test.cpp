@@ -35,9 +35,11 @@ ExerciseCase NamedCase(std::vector<std::string> input = {}) {
     return c;
 }
 
+const std::atomic<bool> notCancelled{false};
+
 CaseResult Check(const std::string& source, const ExerciseCase& c) {
-    const std::atomic<bool> notCancelled{false};
-    return RunCase(AssembleForExercise(source), c, notCancelled);
+    const CaseDirectory directory;
+    return RunCase(AssembleForExercise(source), c, directory, notCancelled);
 }
 
 template <typename T>
@@ -261,12 +263,13 @@ TEST(CaseRun, CasesSeeNeitherEachOthersFilesNorTheWorkingDirectory) {
     ExerciseCase without = NamedCase();
     without.symbols = {{"m", 0}};  // w.dat is missing: read sets 117, the values stay 0
     exercise.cases = {withFile, without, withFile, without};
-    for (const CaseResult& result : CheckExercise(exercise, MeanProgram, 2)) EXPECT_TRUE(result.Passed());
+    for (unsigned jobs : {1u, 2u})
+        for (const CaseResult& result : CheckExercise(exercise, MeanProgram, jobs)) EXPECT_TRUE(result.Passed());
     EXPECT_FALSE(std::filesystem::exists("m.dat"));
     EXPECT_FALSE(std::filesystem::exists("w.dat"));
 }
 
-TEST(CaseRun, PlacedFilesAreWrittenWithCrLfAndRemovedAfterwards) {
+TEST(CaseRun, PlacedFilesAreWrittenWithCrLfAndRemovedWithTheDirectory) {
     std::filesystem::path path;
     {
         const CaseDirectory directory;
@@ -276,17 +279,22 @@ TEST(CaseRun, PlacedFilesAreWrittenWithCrLfAndRemovedAfterwards) {
         ASSERT_TRUE(directory.Place({"a.dat", "1\n\n2"}, failure)) << failure;
         EXPECT_EQ(directory.Read("a.dat"), "1\r\n\r\n2");
         EXPECT_FALSE(directory.Read("b.dat"));
+        ASSERT_TRUE(directory.Place({"b.dat", ""}, failure)) << failure;
+        ASSERT_TRUE(directory.Clear(failure)) << failure;
+        EXPECT_FALSE(directory.Read("a.dat"));
+        EXPECT_TRUE(std::filesystem::is_empty(path));
+        ASSERT_TRUE(directory.Place({"c.dat", ""}, failure)) << failure;
     }
     EXPECT_FALSE(std::filesystem::exists(path));
 }
 
 TEST(CaseRun, FailedAssemblyFailsEveryCaseWithTheAssemblersCode) {
     const ZekState failed = AssembleForExercise("_var " + std::string(1100, 'x') + "\r\nexit\r\n");
-    const std::atomic<bool> notCancelled{false};
+    const CaseDirectory directory;
     for (const char* name : {"a", "b"}) {
         ExerciseCase c = NamedCase();
         c.name = name;
-        const CaseResult result = RunCase(failed, c, notCancelled);
+        const CaseResult result = RunCase(failed, c, directory, notCancelled);
         EXPECT_EQ(result.name, name);
         EXPECT_EQ(Only<AssemblyFailed>(result).code, 90);
     }
@@ -318,7 +326,8 @@ TEST(CaseRun, CancelledRunStopsAtItsNextYield) {
     ExerciseCase c = NamedCase();
     c.maxSteps = 1'000'000'000'000;
     const std::atomic<bool> cancelled{true};
-    const CaseResult result = RunCase(AssembleForExercise("l:\r\njump l\r\n"), c, cancelled);
+    const CaseDirectory directory;
+    const CaseResult result = RunCase(AssembleForExercise("l:\r\njump l\r\n"), c, directory, cancelled);
     EXPECT_EQ(result.resultCode, 90);
     EXPECT_EQ(result.steps, 1000);
 }
