@@ -101,7 +101,7 @@ std::optional<ExerciseCheckReport> ExerciseCheck::Check(const std::string& sourc
         Refuse(QStringLiteral("Die Prüfdatei %1 kann nicht gelesen werden.").arg(path));
         return std::nullopt;
     }
-    ParsedExercise parsed = ParseExercise(*bytes);
+    const ParsedExercise parsed = ParseExercise(*bytes);
     if (parsed.error) {
         text2_(QStringLiteral("Aufgabe nicht geprüft: Prüfdatei fehlerhaft"));
         ShowMessageBox(
