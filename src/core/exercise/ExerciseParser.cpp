@@ -14,12 +14,12 @@ namespace {
 
 // A fault of the file; thrown inside the parser, returned as an
 // ExerciseFileError at its entry.
-struct FileFault {
+struct InvalidFile {
     ExerciseFileError error;
 };
 
 [[noreturn]] void Fail(const toml::source_region& where, std::string_view utf8Message) {
-    throw FileFault{{Utf8To1252(utf8Message), where.begin.line, where.begin.column}};
+    throw InvalidFile{{Utf8To1252(utf8Message), where.begin.line, where.begin.column}};
 }
 
 std::string Quoted(std::string_view key) {
@@ -35,7 +35,7 @@ struct Limits {
     std::int32_t mode = 0;
 };
 
-// The first key of `table` (in the order of the file) that is not in `known`.
+// Fails at the first key of `table`, in the order of the file, that is not in `known`.
 void RejectUnknownKeys(const toml::table& table, std::initializer_list<std::string_view> known,
                        std::string_view where) {
     const toml::key* first = nullptr;
@@ -203,8 +203,8 @@ ParsedExercise ParseExercise(std::string_view utf8) {
     } catch (const toml::parse_error& error) {
         parsed.error = ExerciseFileError{"Syntaxfehler: " + Utf8To1252(error.description()), error.source().begin.line,
                                          error.source().begin.column};
-    } catch (const FileFault& fault) {
-        parsed.error = fault.error;
+    } catch (const InvalidFile& invalid) {
+        parsed.error = invalid.error;
     }
     return parsed;
 }

@@ -188,10 +188,5 @@ TEST(ExerciseParser, SyntaxErrorNamesItsLineAndColumn) {
     }
 }
 
-TEST(ExerciseParser, DescribesAnErrorWithLineAndColumn) {
-    EXPECT_EQ(DescribeFileError({"unbekannter Schl\xFCssel \"x\"", 12, 5}),
-              "Zeile 12, Spalte 5: unbekannter Schl\xFCssel \"x\"");
-}
-
 }  // namespace
 }  // namespace zek::testing
