@@ -8,7 +8,7 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "workbench for the ZE-Assembler teaching language")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "ZEK is a desktop program for writing, assembling, running and debugging\n"
-    "programs in the small assembly language \"ZE-Assembler\": an editor, an\n"
+    "programs in the small teaching assembly language ZE-Assembler: an editor, an\n"
     "assembler, a processor with three run modes and a step-by-step debugger,\n"
     "reports (code table, symbol tables, execution protocol), a built-in manual\n"
     "and commented example programs. Its user interface is German.\n"

@@ -12,7 +12,10 @@ JOBS=${JOBS:-$(nproc)}
 rm -rf "$BUILD"
 launcher=
 command -v ccache >/dev/null && launcher=-DCMAKE_CXX_COMPILER_LAUNCHER=ccache
-# CPack would otherwise build every target (tests, benchmarks) before packaging.
+# Debian's compiler and linker flags, with every hardening feature. CPack
+# builds only what it packs (CMAKE_SKIP_INSTALL_ALL_DEPENDENCY), not the
+# tests and benchmarks.
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 cmake -S "$SOURCE" -B "$BUILD" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
   -DZEK_BUILD_BENCH=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON $launcher \
   -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
