@@ -109,11 +109,12 @@ double LimitedValue(ZekState& state, double value) {
 void ReadValues(ZekState& state, const fs::path& path, std::int32_t base, double last) {
     errno = 0;
     std::ifstream file(path, std::ios::binary);
-    const std::string openFailure = file.is_open() ? std::string() : StreamFailure();
+    const bool opened = file.is_open();
+    const std::string openFailure = opened ? std::string() : StreamFailure();
     const std::int32_t lastInTable = LastInTable(state, last);
     std::string line;
     for (std::int32_t k = base; k <= lastInTable; ++k) {
-        if (!openFailure.empty()) {
+        if (!opened) {
             FileFault(state, path, "nicht gelesen", openFailure);
             continue;
         }
