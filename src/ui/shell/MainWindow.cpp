@@ -57,8 +57,9 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, 
     return button;
 }
 
-QPlainTextEdit* MakeTextBox(QWidget* parent, const char* name, const char* tooltip, QRect geometry) {
-    auto* box = new QPlainTextEdit(parent);
+template <typename Box>
+Box* MakeTextBox(QWidget* parent, const char* name, const char* tooltip, QRect geometry) {
+    auto* box = new Box(parent);
     box->setObjectName(Utf8(name));
     box->setToolTip(Utf8(tooltip));
     box->setFont(FixedPitchFont(10.5));
@@ -169,12 +170,12 @@ void MainWindow::CreateControls() {
     lDatei_->setTextFormat(Qt::PlainText);  // it names the file, which may hold "<"
     lDatei_->setGeometry(TwipsRect(60, 1140, 11952, 192));
 
-    text4_ = MakeTextBox(client, "Text4", "Aktuelles Assemblerprogramm", TwipsRect(60, 1380, 12012, 5412));
+    text4_ =
+        MakeTextBox<QPlainTextEdit>(client, "Text4", "Aktuelles Assemblerprogramm", TwipsRect(60, 1380, 12012, 5412));
     text4_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text4_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text4_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    text3_ = MakeTextBox(client, "Text3", "Aktueller Text", TwipsRect(60, 1380, 12975, 5412));
-    text3_->setReadOnly(true);
+    text3_ = MakeTextBox<TextView>(client, "Text3", "Aktueller Text", TwipsRect(60, 1380, 12975, 5412));
     text3_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text3_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // The editor's own clipboard keys would bypass the Bearbeiten rules.
@@ -642,7 +643,7 @@ void MainWindow::mnuAnzeige_Click(int index) {
             break;
     }
     SetText2(Utf8(status));
-    if (!program) text3_->setPlainText(FromCoreLines(text));
+    if (!program) text3_->SetCoreText(std::move(text));
     SelectView(program ? QStringLiteral("PROGRAMM") : QStringLiteral("TEXT"));
     ZEKBuildNewForm();
 }
@@ -683,7 +684,12 @@ void MainWindow::mnuAusschneiden_Click() {
     CutSelectionToClipboard(*text4_);
 }
 
-void MainWindow::mnuKopieren_Click() { CopySelectionToClipboard(text4_->isHidden() ? *text3_ : *text4_); }
+void MainWindow::mnuKopieren_Click() {
+    if (text4_->isHidden())
+        CopySelectionToClipboard(*text3_);
+    else
+        CopySelectionToClipboard(*text4_);
+}
 
 void MainWindow::mnuEinfuegen_Click() {
     if (!text3_->isHidden()) return;

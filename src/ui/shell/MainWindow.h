@@ -22,6 +22,7 @@
 
 #include "core/store/ZekState.h"
 #include "ui/dialogs/DialogHost.h"
+#include "ui/util/TextView.h"
 
 class QAction;
 class QLabel;
@@ -53,7 +54,7 @@ public:
     void SetText1(const QString& text);
 
     QPlainTextEdit* Text4() { return text4_; }
-    QPlainTextEdit* Text3() { return text3_; }
+    TextView* Text3() { return text3_; }
 
     // "P..." shows the editor Text4, any other name the display box Text3.
     void SelectView(const QString& name);
@@ -171,7 +172,7 @@ private:
     QPushButton* beenden_ = nullptr;
     QLabel* lDatei_ = nullptr;
     QPlainTextEdit* text4_ = nullptr;
-    QPlainTextEdit* text3_ = nullptr;
+    TextView* text3_ = nullptr;
     QLineEdit* text2_ = nullptr;
     QTimer* timer1_ = nullptr;
 

@@ -21,7 +21,7 @@ void QtWindowSystem::SetText2(const std::string& text) { window_.SetText2(FromCo
 void QtWindowSystem::ShowHaltDialog(const std::string& caption, const std::string& text, HaltLocation) {
     HaltDialog dialog(window_, &window_);
     dialog.setWindowTitle(FromCore(caption));
-    dialog.ShowText(FromCoreLines(text));
+    dialog.ShowText(text);
     dialog.exec();
 }
 

@@ -192,7 +192,7 @@ private slots:
         ModalScript script;
         QStringList traces;
         const auto fortsetzen = [&](QWidget* dialog) {
-            traces << dialog->findChild<QPlainTextEdit*>("Text1")->toPlainText();
+            traces << dialog->findChild<zek::ui::TextView*>("Text1")->toPlainText();
             zek::uitest::ClickButton(dialog, "Fortsetzen");
         };
         script.Then("HaltDialog", fortsetzen).Then("HaltDialog", fortsetzen);
@@ -236,7 +236,7 @@ private slots:
         script.Click("AckDialog", "Debugger");
         QString trace;
         script.Then("HaltDialog", [&](QWidget* dialog) {
-            trace = dialog->findChild<QPlainTextEdit*>("Text1")->toPlainText();
+            trace = dialog->findChild<zek::ui::TextView*>("Text1")->toPlainText();
             zek::uitest::ClickButton(dialog, "Fortsetzen");
         });
         Button("Start")->click();
@@ -552,7 +552,7 @@ private slots:
         QCOMPARE(clipboard->text(), QString());
 
         W().mnuAnzeige[4]->trigger();  // copy from the report while it is shown
-        QTextCursor report = W().Text3()->textCursor();
+        auto report = W().Text3()->textCursor();
         report.setPosition(0);
         report.setPosition(3, QTextCursor::KeepAnchor);
         W().Text3()->setTextCursor(report);

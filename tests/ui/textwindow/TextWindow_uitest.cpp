@@ -392,7 +392,7 @@ private slots:
         QTextCursor cursor = f.window.Text()->textCursor();
         cursor.setPosition(5);
         f.window.Text()->setTextCursor(cursor);
-        QTest::keyClick(f.window.Text(), Qt::Key_Delete, Qt::ControlModifier);
+        QTest::keyClick(f.window.Text()->Editor(), Qt::Key_Delete, Qt::ControlModifier);
         QCOMPARE(f.window.Text()->toPlainText(), QString("erste\nzweite"));
     }
 };
