@@ -1,17 +1,31 @@
-// The windows with large texts and long runs: how long the main window
-// takes from a click to a shown report, how fast a run goes from the
-// window against headless, and what the editor does with a long source.
+// The windows with large texts and long runs, before and after side by side
+// where one run can show both:
+//  - a report in a box of Text3's size, shown by a QPlainTextEdit configured
+//    as the display boxes were before (and tuned: no wrapping, no undo) and
+//    by the TextView that shows it now: until shown, a page down, a jump to
+//    the end, heap per byte of text;
+//  - the main window from a click to the shown report, with the listing's
+//    progress texts repainted each (before) and at most every 50 ms (now);
+//  - a counting loop headless, from the window with the events processed at
+//    every yield (before) and at most every millisecond (now), and the
+//    longest wait of a timer (a click) meanwhile;
+//  - the editor Text4 opening a long source and typing in it.
 // Runs offscreen unless QT_QPA_PLATFORM names another platform.
 
 #include <malloc.h>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "BenchSupport.h"
 #include "core/assembler/Assembler.h"
@@ -19,13 +33,15 @@
 #include "core/reports/Reports.h"
 #include "core/store/ProgramStore.h"
 #include "ui/shell/MainWindow.h"
+#include "ui/util/Fonts.h"
 #include "ui/util/QtText.h"
+#include "ui/util/TextView.h"
+#include "ui/util/Twips.h"
 
 namespace {
 
 using zek::bench::Stopwatch;
 
-// Bytes of the heap in use.
 double HeapBytes() {
     const struct mallinfo2 info = mallinfo2();
     return static_cast<double>(info.uordblks + info.hblkhd);
@@ -37,10 +53,22 @@ double Milliseconds(const std::function<void()>& work) {
     return watch.Seconds() * 1000;
 }
 
-// Lets the window paint what the click changed.
+// The best of three runs: on a shared machine single runs vary widely.
+double BestMilliseconds(const std::function<void()>& work) {
+    double best = 1E300;
+    for (int run = 0; run < 3; ++run) best = std::min(best, Milliseconds(work));
+    return best;
+}
+
 void Settle() {
     for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
 }
+
+void Row(const char* what, double before, double after, const char* unit = "ms") {
+    std::printf("  %-44s %12.2f %12.2f %s\n", what, before, after, unit);
+}
+
+// ---- the texts ----
 
 void FillArray(zek::ZekState& state) {
     std::string name = "Messwerte";
@@ -49,6 +77,7 @@ void FillArray(zek::ZekState& state) {
     for (std::int32_t i = 0; i <= highestIndex; ++i) state.Symbols[pointer + 1 + i].value = i * 0.001;
 }
 
+// Lines as `printn i 0 0` and `prints \` write them.
 std::string OutputLines(int lines) {
     std::string text;
     for (int i = 0; i < lines; ++i) text += std::to_string(i * 7) + "\r\n";
@@ -61,69 +90,238 @@ std::string CodeSource(int lines) {
     return source;
 }
 
-void Report(const char* what, double milliseconds) { std::printf("  %-58s %9.1f ms\n", what, milliseconds); }
+// ---- one box, before and after ----
+
+struct BoxFigures {
+    double shown = 0;
+    double pageDown = 0;
+    double toEnd = 0;
+    double heapPerByte = 0;
+};
+
+template <typename Box>
+BoxFigures Measure(Box& box, const std::string& text, const std::function<void()>& show) {
+    BoxFigures figures;
+    const double heap = HeapBytes();
+    figures.shown = Milliseconds([&] {
+        show();
+        Settle();
+        box.viewport()->repaint();
+    });
+    figures.heapPerByte = (HeapBytes() - heap) / static_cast<double>(text.size());
+    figures.pageDown = Milliseconds([&] {
+        box.verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        box.viewport()->repaint();
+    });
+    figures.toEnd = Milliseconds([&] {
+        box.verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMaximum);
+        box.viewport()->repaint();
+    });
+    return figures;
+}
+
+BoxFigures InPlainTextEdit(const std::string& text, bool tuned) {
+    QPlainTextEdit box;
+    box.setReadOnly(true);
+    box.setFont(zek::ui::FixedPitchFont(10.5));
+    box.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    if (tuned) {
+        box.setLineWrapMode(QPlainTextEdit::NoWrap);
+        box.setUndoRedoEnabled(false);
+    }
+    box.resize(zek::ui::TwipsToPixelsX(12975), zek::ui::TwipsToPixelsY(5412));
+    box.show();
+    Settle();
+    return Measure(box, text, [&] { box.setPlainText(zek::ui::FromCoreLines(text)); });
+}
+
+// The best of three, each in a new box.
+BoxFigures InTextView(const std::string& text) {
+    BoxFigures best{1E300, 1E300, 1E300, 0};
+    for (int run = 0; run < 3; ++run) {
+        zek::ui::TextView box;
+        box.setFont(zek::ui::FixedPitchFont(10.5));
+        box.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        box.resize(zek::ui::TwipsToPixelsX(12975), zek::ui::TwipsToPixelsY(5412));
+        box.show();
+        Settle();
+        const BoxFigures figures = Measure(box, text, [&] { box.SetCoreText(text); });
+        best = {std::min(best.shown, figures.shown), std::min(best.pageDown, figures.pageDown),
+                std::min(best.toEnd, figures.toEnd), figures.heapPerByte};
+    }
+    return best;
+}
+
+void CompareBoxes(const char* what, const std::string& text, double coreMs) {
+    std::printf("%s: %zu bytes, built by the core in %.1f ms\n", what, text.size(), coreMs);
+    std::printf("  %-44s %12s %12s\n", "", "QPlainTextEdit", "TextView");
+    const BoxFigures plain = InPlainTextEdit(text, false);
+    const BoxFigures view = InTextView(text);
+    Row("until shown", plain.shown, view.shown);
+    Row("page down", plain.pageDown, view.pageDown);
+    Row("jump to the end", plain.toEnd, view.toEnd);
+    Row("heap per byte of text", plain.heapPerByte, view.heapPerByte, "");
+    const BoxFigures tuned = InPlainTextEdit(text, true);
+    std::printf("  QPlainTextEdit tuned (no wrapping, no undo): shown %.1f ms, page %.1f ms, end %.1f ms, %.1f/byte\n",
+                tuned.shown, tuned.pageDown, tuned.toEnd, tuned.heapPerByte);
+}
+
+// A program of 100,000 lines, an array of 999,000 elements and an output
+// text of 1,000,000 lines.
+void Prepare(zek::ZekState& state) {
+    zek::bench::SilentWindows silent;
+    zek::Assemble(state, silent, CodeSource(100000));
+    FillArray(state);
+    state.OutputText = OutputLines(1000000);
+}
+
+void Boxes(zek::ZekState& state) {
+    std::printf("A report in a box of Text3's size, before and after:\n");
+    zek::bench::SilentWindows silent;
+    std::string text;
+    double core = BestMilliseconds([&] { text = zek::SymbolTableListing(state, silent, true); });
+    CompareBoxes("full symbol table", text, core);
+    CompareBoxes("output text of 1,000,000 lines", state.OutputText, 0);
+    core = BestMilliseconds([&] { text = zek::CodeTableListing(state); });
+    CompareBoxes("code table of 100,001 lines", text, core);
+}
+
+// ---- the main window ----
+
+// The core's calls as the main window's window system takes them, but Text2
+// repainted at every message and the events processed at every yield, as
+// before.
+class EveryCallWindows : public zek::WindowSystem {
+public:
+    explicit EveryCallWindows(zek::ui::MainWindow& window) : window_(window), inner_(window.windows()) {}
+    zek::MessageAnswer MessageBox(const std::string& text, const std::string& title,
+                                  zek::MessageButtons buttons) override {
+        return inner_.MessageBox(text, title, buttons);
+    }
+    void SetText1(const std::string& text) override { inner_.SetText1(text); }
+    void SetText2(const std::string& text) override { window_.SetText2(zek::ui::FromCore(text)); }
+    void ShowHaltDialog(const std::string& caption, const std::string& text, zek::HaltLocation where) override {
+        inner_.ShowHaltDialog(caption, text, where);
+    }
+    void ZEKDialog(std::int32_t programLine, const std::string& programName, const std::string& instruction,
+                   const std::string& message, const std::string& symbolName, double& value) override {
+        inner_.ZEKDialog(programLine, programName, instruction, message, symbolName, value);
+    }
+    void Yield() override { QCoreApplication::processEvents(); }
+    void CloseTextWindow() override { inner_.CloseTextWindow(); }
+
+private:
+    zek::ui::MainWindow& window_;
+    zek::WindowSystem& inner_;
+};
 
 void ClickToShown(zek::ui::MainWindow& window, const char* button, const char* what) {
     auto* control = window.findChild<QPushButton*>(button);
-    Report(what, Milliseconds([&] {
-               control->click();
-               Settle();
-           }));
+    std::printf("  %-44s %12.1f ms\n", what, BestMilliseconds([&] {
+                    control->click();
+                    Settle();
+                }));
 }
 
-void Reports(zek::ZekState& state, zek::ui::MainWindow& window) {
-    std::printf("Reports in the main window, click to shown:\n");
-    FillArray(state);
-    zek::bench::SilentWindows silent;
-    std::string listing;
-    Report("full symbol table, core alone",
-           Milliseconds([&] { listing = zek::SymbolTableListing(state, silent, true); }));
-    std::printf("  (%zu bytes, %d progress texts)\n", listing.size(), silent.progressMessages);
+void MainWindowViews(zek::ZekState& state, zek::ui::MainWindow& window) {
+    std::printf("Main window, from the click to the shown report:\n");
     ClickToShown(window, "SymboltabelleLang", "full symbol table");
-
-    state.OutputText = OutputLines(1000000);
     ClickToShown(window, "Ausgabetext", "output text of 1,000,000 lines");
-
-    zek::Assemble(state, silent, CodeSource(100000));
     ClickToShown(window, "Code", "code table of 100,001 lines");
+
+    EveryCallWindows everyCall(window);
+    const double before = BestMilliseconds([&] { zek::SymbolTableListing(state, everyCall, true); });
+    const double after = BestMilliseconds([&] { zek::SymbolTableListing(state, window.windows(), true); });
+    std::printf("  %-44s %12s %12s\n", "full listing with its progress texts", "each painted", "every 50 ms");
+    Row("", before, after);
+}
+
+// ---- runs ----
+
+// How long a 5 ms timer (standing for a click) waits for its turn during
+// `work`, beyond its interval: the 99th percentile and the longest.
+struct Waits {
+    double percentile99 = 0;
+    double longest = 0;
+};
+
+Waits TimerWaits(const std::function<void()>& work) {
+    QTimer timer;
+    QElapsedTimer clock;
+    std::vector<qint64> waits;
+    qint64 last = 0;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        waits.push_back(std::max<qint64>(0, clock.elapsed() - last - timer.interval()));
+        last = clock.elapsed();
+    });
+    timer.start(5);
+    clock.start();
+    work();
+    if (waits.empty()) return {};
+    std::sort(waits.begin(), waits.end());
+    return {static_cast<double>(waits[waits.size() * 99 / 100]), static_cast<double>(waits.back())};
+}
+
+struct Times {
+    double wall = 0;
+    double processor = 0;
+};
+
+Times Timed(const std::function<void()>& work) {
+    const Stopwatch watch;
+    work();
+    return {watch.Seconds() * 1000, watch.ProcessorSeconds() * 1000};
 }
 
 void CountingLoop(zek::ZekState& state, zek::ui::MainWindow& window) {
     std::printf("Counting loop of 300,000,003 instructions:\n");
-    const QString source = QStringLiteral("mov n 100000000\nclr s\nclr i\nloop:\nadd s i\ninc i\ncmplt i n loop\nexit");
+    const std::string source =
+        "mov n 100000000\r\nclr s\r\nclr i\r\nloop:\r\nadd s i\r\ninc i\r\ncmplt i n loop\r\nexit\r\n";
     zek::bench::SilentWindows silent;
-    zek::Assemble(state, silent, zek::ui::ToCoreLines(source));
-    const double headless = Milliseconds([&] { zek::Run(state, silent); });
-    Report("headless", headless);
-    window.Text4()->setPlainText(source);
-    window.SavedSourceText = source;
-    const double windowed = Milliseconds([&] { window.findChild<QPushButton*>("Start")->click(); });
-    Report("from the window", windowed);
-    std::printf("  %-58s %9.2f x\n", "window speed against headless", headless / windowed);
+    zek::Assemble(state, silent, source);
+    const Times headless = Timed([&] { zek::Run(state, silent); });
+
+    EveryCallWindows everyCall(window);
+    Times before;
+    const Waits waitsBefore = TimerWaits([&] { before = Timed([&] { zek::Run(state, everyCall); }); });
+    window.Text4()->setPlainText(zek::ui::FromCoreLines(source));
+    window.SavedSourceText = window.Text4()->toPlainText();
+    window.ZEKBuildNewForm();  // the start button is enabled again after a run
+    Times after;
+    const Waits waitsAfter =
+        TimerWaits([&] { after = Timed([&] { window.findChild<QPushButton*>("Start")->click(); }); });
+    std::printf("  %-44s %12.1f ms (processor time %.1f ms)\n", "headless", headless.wall, headless.processor);
+    std::printf("  %-44s %12s %12s\n", "from the window, events processed", "every yield", "every 1 ms");
+    Row("run", before.wall, after.wall);
+    Row("run, processor time", before.processor, after.processor);
+    Row("speed against headless", headless.wall / before.wall, headless.wall / after.wall, "x");
+    Row("speed against headless, processor time", headless.processor / before.processor,
+        headless.processor / after.processor, "x");
+    Row("wait of a 5 ms timer, 99th percentile", waitsBefore.percentile99, waitsAfter.percentile99);
+    Row("wait of a 5 ms timer, longest", waitsBefore.longest, waitsAfter.longest);
 }
 
 void LongSource(zek::ui::MainWindow& window) {
-    std::printf("Editor Text4 with a source of 200,000 lines:\n");
+    std::printf("Editor Text4 with a source of 200,000 lines (as it is):\n");
     QString source;
     for (int i = 0; i < 200000; ++i)
         source += QStringLiteral("zeile%1: add summe%2 wert%3 ; Kommentar zur Zeile\n").arg(i).arg(i % 50).arg(i % 7);
     QPlainTextEdit* text4 = window.Text4();
     window.findChild<QPushButton*>("Assemblerprogramm")->click();
-    Report("open", Milliseconds([&] {
-               text4->setPlainText(source);
-               Settle();
-           }));
+    std::printf("  %-44s %12.1f ms (%lld bytes)\n", "open", Milliseconds([&] {
+                    text4->setPlainText(source);
+                    Settle();
+                }),
+                static_cast<long long>(source.size()));
     text4->verticalScrollBar()->setValue(text4->verticalScrollBar()->maximum() / 2);
     Settle();
-    double worst = 0;
-    for (int i = 0; i < 20; ++i) {
-        const double ms = Milliseconds([&] {
-            QTest::keyClick(text4, Qt::Key_A);
-            Settle();
-        });
-        worst = std::max(worst, ms);
-    }
-    Report("typing, slowest of 20 keys", worst);
+    double slowest = 0;
+    for (int i = 0; i < 20; ++i)
+        slowest = std::max(slowest, Milliseconds([&] {
+                               QTest::keyClick(text4, Qt::Key_A);
+                               Settle();
+                           }));
+    std::printf("  %-44s %12.1f ms\n", "typing, slowest of 20 keys", slowest);
 }
 
 }  // namespace
@@ -135,8 +333,12 @@ int main(int argc, char* argv[]) {
     zek::ui::MainWindow window(state);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) return 1;
-    std::printf("platform %s, heap %.0f MB\n", qPrintable(QGuiApplication::platformName()), HeapBytes() / 1E6);
-    Reports(state, window);
+    double load[3] = {0, 0, 0};
+    getloadavg(load, 3);
+    std::printf("bench_windows on %s, load average %.1f\n", qPrintable(QGuiApplication::platformName()), load[0]);
+    Prepare(state);
+    Boxes(state);
+    MainWindowViews(state, window);
     CountingLoop(state, window);
     LongSource(window);
     return 0;

@@ -306,9 +306,11 @@ void MainWindow::SetText1(const QString& text) {
     text1_->repaint();
 }
 
-void MainWindow::SetText2(const QString& text) {
+void MainWindow::SetText2(const QString& text) { SetText2(text, true); }
+
+void MainWindow::SetText2(const QString& text, bool repaintNow) {
     text2_->setText(text);
-    text2_->repaint();
+    if (repaintNow) text2_->repaint();
 }
 
 std::uint8_t MainWindow::ZEKSicherheitsabfrage(bool haltAllowed) {

@@ -48,6 +48,8 @@ public:
     WindowSystem& windows() override;
     QString SourceText() const override;
     void SetText2(const QString& text) override;  // sets and repaints at once
+    // Sets Text2; unless `repaintNow`, it shows with the window's next repaint.
+    void SetText2(const QString& text, bool repaintNow);
     std::uint8_t ZEKSicherheitsabfrage(bool haltAllowed) override;
 
     // The one-line field written by the Processor (proof, info), repainted at once.

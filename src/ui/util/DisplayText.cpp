@@ -9,6 +9,9 @@ DisplayText::DisplayText() : lineStarts_{0} {}
 
 namespace {
 
+// Positions are Qt's ints.
+constexpr std::size_t MaximumSize = 0x7FFFFFFF;
+
 // Every line break becomes one "\n", in place: the text is moved forward
 // from one CR to the next, which memchr finds quickly in long texts.
 void JoinLinesWithNewlines(std::string& text) {
@@ -31,11 +34,12 @@ void JoinLinesWithNewlines(std::string& text) {
 }  // namespace
 
 DisplayText::DisplayText(std::string text) : text_(std::move(text)), lineStarts_{0} {
+    if (text_.size() > MaximumSize) text_.resize(MaximumSize);
     JoinLinesWithNewlines(text_);
     const char* const begin = text_.data();
     const char* const end = begin + text_.size();
     for (const char* at = begin; (at = static_cast<const char*>(std::memchr(at, '\n', end - at))) != nullptr; ++at)
-        lineStarts_.push_back(static_cast<std::size_t>(at + 1 - begin));
+        lineStarts_.push_back(static_cast<std::uint32_t>(at + 1 - begin));
 }
 
 std::size_t DisplayText::LineEnd(std::size_t line) const {

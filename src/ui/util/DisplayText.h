@@ -3,8 +3,10 @@
 // between lines, and where each line starts. CR LF, a lone LF and a lone CR
 // each end a line, as they do in Qt's text boxes. A position counts
 // characters from the start of the text; a line break is one character.
+// Texts longer than 2 GiB are cut there.
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,7 +34,7 @@ public:
 
 private:
     std::string text_;
-    std::vector<std::size_t> lineStarts_;
+    std::vector<std::uint32_t> lineStarts_;
 };
 
 }  // namespace zek::ui

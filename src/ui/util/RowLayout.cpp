@@ -35,7 +35,7 @@ void RowLayout::Build(const DisplayText& text, const CharWidths& widths, double 
         const std::size_t start = text.LineStart(line);
         const std::size_t end = text.LineEnd(line);
         const std::string_view chars = text.Chars(start, end);
-        rowStarts_.push_back(start);
+        rowStarts_.push_back(static_cast<std::uint32_t>(start));
         const double bound =
             chars.find('\t') == std::string_view::npos ? static_cast<double>(chars.size()) * widest : WidthOf(chars);
         if (width > 0 && bound > width) {
@@ -71,7 +71,7 @@ void RowLayout::WrapLine(std::size_t start, std::size_t end, double width) {
         // A word that moves to the next row may not fit there either.
         while (x + advance > width && i > rowStart) {
             rowStart = wordStart > rowStart ? wordStart : i;
-            rowStarts_.push_back(rowStart);
+            rowStarts_.push_back(static_cast<std::uint32_t>(rowStart));
             wordStart = rowStart;
             x = WidthOf(text_->Chars(rowStart, i));
         }

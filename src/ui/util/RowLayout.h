@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -54,7 +55,7 @@ private:
 
     const DisplayText* text_ = nullptr;
     CharWidths widths_;
-    std::vector<std::size_t> rowStarts_;
+    std::vector<std::uint32_t> rowStarts_;
     double widest_ = 0;
 };
 

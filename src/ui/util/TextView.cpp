@@ -246,11 +246,13 @@ void TextView::EnsureVisible(int position) {
     if (row < TopRow()) verticalScrollBar()->setValue(row);
     if (row >= TopRow() + visible) verticalScrollBar()->setValue(row - visible + 1);
     if (wrap_) return;
-    const int x = static_cast<int>(rows_.XOf(static_cast<std::size_t>(row), at));
-    const int width = viewport()->width() - 2 * Margin;
+    // On the viewport the position stands at Margin + x - value, and is to
+    // stay within a margin of either side.
+    const double x = rows_.XOf(static_cast<std::size_t>(row), at);
     QScrollBar* bar = horizontalScrollBar();
-    if (x < bar->value()) bar->setValue(x);
-    if (x > bar->value() + width) bar->setValue(x - width + 1);
+    if (x < bar->value()) bar->setValue(static_cast<int>(x));
+    if (Margin + x - bar->value() > viewport()->width() - Margin - 1)
+        bar->setValue(static_cast<int>(std::ceil(x)) + 2 * Margin + 1 - viewport()->width());
 }
 
 // ---- painting ----

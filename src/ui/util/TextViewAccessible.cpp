@@ -186,7 +186,8 @@ void TextViewAccessible::scrollToSubstring(int startIndex, int endIndex) {
     view()->EnsureVisible(startIndex);
 }
 
-// One font for the whole text: the run of equal attributes is the line.
+// One font for the whole text: the run of equal attributes is the line,
+// or the line break on its own.
 QString TextViewAccessible::attributes(int offset, int* startOffset, int* endOffset) const {
     const int count = characterCount();
     if (offset == -1 || offset == count) offset = count - 1;
@@ -195,8 +196,9 @@ QString TextViewAccessible::attributes(int offset, int* startOffset, int* endOff
         return {};
     }
     const auto [lineStart, lineEnd] = view()->LineAround(offset);
-    *startOffset = lineStart;
-    *endOffset = std::max(lineEnd, std::min(lineStart + 1, count));
+    const bool atBreak = offset == lineEnd && lineEnd < count;
+    *startOffset = atBreak ? lineEnd : lineStart;
+    *endOffset = atBreak ? lineEnd + 1 : lineEnd;
     const QFont font = view()->font();
     QString family = font.family();
     for (const QChar special : QStringView(u"\\:,=;\"")) family.replace(special, QStringLiteral("\\") + special);

@@ -137,6 +137,11 @@ void TextView::mouseMoveEvent(QMouseEvent* event) {
     MoveTo(PositionNear(event->position().toPoint()), true);
 }
 
+// The left button's release ends a selection; it needs nothing more.
+void TextView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) QAbstractScrollArea::mouseReleaseEvent(event);
+}
+
 void TextView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return QAbstractScrollArea::mouseDoubleClickEvent(event);
     SelectWordAt(PositionNear(event->position().toPoint()));

@@ -346,6 +346,30 @@ private slots:
         QCOMPARE(Field("Text2"), QStringLiteral("Assemblerfehler: Assemblerprogramm wurde beendet"));
     }
 
+    // The window looks at its events only every so often during a run; a
+    // click on Halt still stops an endless loop and opens the halt dialog.
+    void haltDuringARunOpensTheHaltDialog() {
+        SetSource(QStringLiteral("loop:\ninc n\njump loop"));
+        ModalScript script;
+        double atHalt = 0;
+        script.Then("HaltDialog", [&](QWidget* dialog) {
+            atHalt = Value("n");
+            zek::uitest::ClickButton(dialog, "Abbruch");
+        });
+        script.Click("AckDialog", "Ja");
+        QTimer::singleShot(100, this, [this] { Button("Halt")->click(); });
+        Button("Start")->click();
+        Check(script);
+        QVERIFY(atHalt > 0);
+        QCOMPARE(Value("n"), atHalt);  // the abort ended the run right after the halt
+    }
+
+    // Messages of the core may wait for the next repaint, but the last one stays.
+    void lastMessageOfTheCoreStays() {
+        for (int i = 0; i < 3; ++i) W().windows().SetText2("Symbol " + std::to_string(i * 1000) + "/2500 tabellieren");
+        QCOMPARE(Field("Text2"), QStringLiteral("Symbol 2000/2500 tabellieren"));
+    }
+
     void secondStartDuringARunIsRefused() {
         SetSource(QStringLiteral("loop:\ninc n\njump loop"));
         answer_ = [](const QString& text) {
