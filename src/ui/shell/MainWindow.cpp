@@ -20,6 +20,7 @@
 #include "ui/util/Clipboard.h"
 #include "ui/util/Fonts.h"
 #include "ui/util/MessageBoxes.h"
+#include "ui/util/MessageLine.h"
 #include "ui/util/PlainText.h"
 #include "ui/util/QtText.h"
 #include "ui/util/RunModeNames.h"
@@ -183,6 +184,7 @@ void MainWindow::CreateControls() {
     text3_->installEventFilter(this);
 
     text2_ = MakeField(client, "Text2", "Text2", "", TwipsRect(60, 6900, 12975, 285));
+    messageLine_ = new MessageLine(*text2_);
 }
 
 void MainWindow::CreateMenus() {
@@ -306,12 +308,9 @@ void MainWindow::SetText1(const QString& text) {
     text1_->repaint();
 }
 
-void MainWindow::SetText2(const QString& text) { SetText2(text, true); }
+void MainWindow::SetText2(const QString& text) { messageLine_->Show(text); }
 
-void MainWindow::SetText2(const QString& text, bool repaintNow) {
-    text2_->setText(text);
-    if (repaintNow) text2_->repaint();
-}
+void MainWindow::SetText2Soon(const QString& text) { messageLine_->ShowSoon(text); }
 
 std::uint8_t MainWindow::ZEKSicherheitsabfrage(bool haltAllowed) {
     AckDialog dialog(FromCore(state_.ProgramName), haltAllowed, this);

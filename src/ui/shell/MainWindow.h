@@ -33,6 +33,7 @@ class QTimer;
 
 namespace zek::ui {
 
+class MessageLine;
 class QtWindowSystem;
 class TextWindow;
 
@@ -48,8 +49,8 @@ public:
     WindowSystem& windows() override;
     QString SourceText() const override;
     void SetText2(const QString& text) override;  // sets and repaints at once
-    // Sets Text2; unless `repaintNow`, it shows with the window's next repaint.
-    void SetText2(const QString& text, bool repaintNow);
+    // A message that may wait a moment, shown at most every MessageLine::Interval.
+    void SetText2Soon(const QString& text);
     std::uint8_t ZEKSicherheitsabfrage(bool haltAllowed) override;
 
     // The one-line field written by the Processor (proof, info), repainted at once.
@@ -176,6 +177,7 @@ private:
     QPlainTextEdit* text4_ = nullptr;
     TextView* text3_ = nullptr;
     QLineEdit* text2_ = nullptr;
+    MessageLine* messageLine_ = nullptr;
     QTimer* timer1_ = nullptr;
 
     // The modeless text window, while it is open.

@@ -16,14 +16,9 @@ MessageAnswer QtWindowSystem::MessageBox(const std::string& text, const std::str
 
 void QtWindowSystem::SetText1(const std::string& text) { window_.SetText1(FromCore(text)); }
 
-// The symbol listings write a progress text every thousand symbols; painting
+// The symbol listings write a progress text every thousand symbols; showing
 // each of them would take longer than the listing itself.
-void QtWindowSystem::SetText2(const std::string& text) {
-    const Clock::time_point now = Clock::now();
-    const bool repaint = now - lastText2Repaint_ >= Text2RepaintInterval;
-    window_.SetText2(FromCore(text), repaint);
-    if (repaint) lastText2Repaint_ = now;
-}
+void QtWindowSystem::SetText2(const std::string& text) { window_.SetText2Soon(FromCore(text)); }
 
 void QtWindowSystem::ShowHaltDialog(const std::string& caption, const std::string& text, HaltLocation) {
     HaltDialog dialog(window_, &window_);

@@ -16,8 +16,7 @@ public:
 
     MessageAnswer MessageBox(const std::string& text, const std::string& title, MessageButtons buttons) override;
     void SetText1(const std::string& text) override;
-    // Repainted at once unless the last message came less than
-    // Text2RepaintInterval ago; then it shows with the next repaint.
+    // Shown at most every MessageLine::Interval; the last one always shows.
     void SetText2(const std::string& text) override;
     void ShowHaltDialog(const std::string& caption, const std::string& text, HaltLocation where) override;
     void ZEKDialog(std::int32_t programLine, const std::string& programName, const std::string& instruction,
@@ -31,7 +30,6 @@ public:
     bool IoDialogOpen() const { return ioDialogOpen_; }
 
     static constexpr std::chrono::milliseconds YieldInterval{1};
-    static constexpr std::chrono::milliseconds Text2RepaintInterval{50};
 
 private:
     using Clock = std::chrono::steady_clock;
@@ -39,7 +37,6 @@ private:
     MainWindow& window_;
     bool ioDialogOpen_ = false;
     Clock::time_point lastEvents_{};
-    Clock::time_point lastText2Repaint_{};
 };
 
 }  // namespace zek::ui

@@ -16,6 +16,8 @@ namespace {
 
 // The blank space around the text, as in Qt's text boxes.
 constexpr int Margin = 4;
+// Replaced texts up to this many characters in all are sent to screen readers.
+constexpr std::size_t AnnouncedTextLimit = 1 << 18;
 // A box too narrow for this many characters still wraps at this width, so
 // that a long text in a tiny box does not turn into millions of rows.
 constexpr int NarrowestWrap = 16;
@@ -44,16 +46,25 @@ TextView::TextView(QWidget* parent) : QAbstractScrollArea(parent) {
 
 // ---- the text ----
 
+// Screen readers learn of a new text as from Qt's text boxes: the old text
+// removed, the new one inserted, both sent whole over the accessibility bus.
+// For long texts that would take seconds; they learn of those from the
+// caret, which stands at the start of the new text, and read them through
+// the text interface as any other.
 void TextView::SetCoreText(std::string text) {
-    const bool announce = QAccessible::isActive();
-    const QString oldText = announce ? toPlainText() : QString();
+    const bool accessible = QAccessible::isActive();
+    const bool announceTexts = accessible && text_.size() + text.size() <= AnnouncedTextLimit;
+    const QString oldText = announceTexts ? toPlainText() : QString();
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
     text_ = DisplayText(std::move(text));
     cursor_ = Cursor();
     Relayout();
-    if (announce) {
+    if (announceTexts) {
         QAccessibleTextUpdateEvent event(this, 0, oldText, toPlainText());
+        QAccessible::updateAccessibility(&event);
+    } else if (accessible) {
+        QAccessibleTextCursorEvent event(this, 0);
         QAccessible::updateAccessibility(&event);
     }
 }
@@ -85,17 +96,13 @@ void TextView::SetCursor(const Cursor& cursor, bool ensureVisible) {
     if (ensureVisible) EnsureVisible(cursor_.position());
     viewport()->update();
     if (moved) {
-        if (QAccessible::isActive()) {
-            QAccessibleTextCursorEvent event(this, cursor_.position());
-            QAccessible::updateAccessibility(&event);
-        }
+        QAccessibleTextCursorEvent event(this, cursor_.position());
+        QAccessible::updateAccessibility(&event);
         emit cursorPositionChanged();
     }
     if (selected) {
-        if (QAccessible::isActive()) {
-            QAccessibleTextSelectionEvent event(this, cursor_.selectionStart(), cursor_.selectionEnd());
-            QAccessible::updateAccessibility(&event);
-        }
+        QAccessibleTextSelectionEvent event(this, cursor_.selectionStart(), cursor_.selectionEnd());
+        QAccessible::updateAccessibility(&event);
         emit selectionChanged();
     }
 }
@@ -131,8 +138,9 @@ void TextView::MeasureFont() {
     for (std::size_t c = 0; c < widths_.advance.size(); ++c)
         widths_.advance[c] =
             metrics.horizontalAdvance(QChar(static_cast<char16_t>(CodePointOf1252(static_cast<unsigned char>(c)))));
-    rowHeight_ = std::max(1, static_cast<int>(std::ceil(metrics.lineSpacing())));
-    ascent_ = static_cast<int>(std::ceil(metrics.ascent()));
+    // A row is as high as a Qt text box's line: the line spacing, rounded up.
+    rowHeight_ = std::max(1.0, std::ceil(metrics.lineSpacing()));
+    ascent_ = metrics.ascent();
 }
 
 double TextView::WrapWidth() const {
@@ -151,7 +159,9 @@ void TextView::Relayout() {
     viewport()->update();
 }
 
-int TextView::VisibleRows() const { return std::max(1, (viewport()->height() - Margin) / rowHeight_); }
+int TextView::VisibleRows() const {
+    return std::max(1, static_cast<int>((viewport()->height() - Margin) / rowHeight_));
+}
 
 int TextView::TopRow() const { return verticalScrollBar()->value(); }
 
@@ -192,35 +202,36 @@ void TextView::focusOutEvent(QFocusEvent* event) {
 
 // ---- geometry ----
 
-QPoint TextView::RowOrigin(std::size_t row) const {
-    return {Margin - horizontalScrollBar()->value(), Margin + (static_cast<int>(row) - TopRow()) * rowHeight_};
+// As in a Qt text box, the margin above the text scrolls away with the first row.
+double TextView::TopMargin() const { return TopRow() == 0 ? Margin : 0; }
+
+QPointF TextView::RowOrigin(std::size_t row) const {
+    return {static_cast<double>(Margin - horizontalScrollBar()->value()),
+            TopMargin() + (static_cast<double>(row) - TopRow()) * rowHeight_};
 }
+
+int TextView::RowsDown(double y) const { return static_cast<int>(std::floor((y - TopMargin()) / rowHeight_)); }
 
 QRect TextView::CharacterRect(int position) const {
     if (position < 0 || position > CharacterCount()) return {};
     const std::size_t at = static_cast<std::size_t>(position);
     const std::size_t row = rows_.RowOf(at);
-    const QPoint origin = RowOrigin(row);
+    const QPointF origin = RowOrigin(row);
     const double left = rows_.XOf(row, at);
     const unsigned char c = at < rows_.RowEnd(row) ? static_cast<unsigned char>(text_.At(at)) : ' ';
-    const double width = widths_.Of(c, left);
-    return QRect(origin.x() + static_cast<int>(left), origin.y(), std::max(1, static_cast<int>(std::ceil(width))),
-                 rowHeight_);
+    return QRectF(origin.x() + left, origin.y(), std::max(1.0, widths_.Of(c, left)), rowHeight_).toRect();
 }
 
 int TextView::PositionAt(QPoint point) const {
-    if (!viewport()->rect().contains(point)) return -1;
-    const int offset = point.y() - Margin;
-    if (offset < 0) return -1;
-    const std::size_t row = static_cast<std::size_t>(TopRow() + offset / rowHeight_);
+    const int down = RowsDown(point.y());
+    if (!viewport()->rect().contains(point) || down < 0) return -1;
+    const auto row = static_cast<std::size_t>(TopRow() + down);
     if (row >= rows_.RowCount()) return -1;
     return ToInt(rows_.PositionAt(row, point.x() - RowOrigin(row).x()));
 }
 
 std::size_t TextView::PositionNear(QPoint point) const {
-    const int offset = point.y() - Margin;
-    const int rowOffset = offset < 0 ? (offset - rowHeight_ + 1) / rowHeight_ : offset / rowHeight_;
-    const int row = std::clamp(TopRow() + rowOffset, 0, ToInt(rows_.RowCount()) - 1);
+    const int row = std::clamp(TopRow() + RowsDown(point.y()), 0, ToInt(rows_.RowCount()) - 1);
     const auto index = static_cast<std::size_t>(row);
     return rows_.PositionAt(index, point.x() - RowOrigin(index).x());
 }
@@ -261,7 +272,7 @@ void TextView::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
     painter.setFont(drawFont_);
     const QRect area = event->rect();
-    const int first = TopRow() + std::max(0, (area.top() - Margin) / rowHeight_);
+    const int first = TopRow() + std::max(0, RowsDown(area.top()));
     for (std::size_t row = static_cast<std::size_t>(first); row < rows_.RowCount(); ++row) {
         if (RowOrigin(row).y() > area.bottom()) break;
         PaintRow(painter, row, area);
@@ -307,7 +318,7 @@ std::vector<Run> VisibleRuns(const DisplayText& text, const RowLayout& rows, con
 
 // The row's text, and the selected part again over its highlight.
 void TextView::PaintRow(QPainter& painter, std::size_t row, const QRect& area) const {
-    const QPoint origin = RowOrigin(row);
+    const QPointF origin = RowOrigin(row);
     const std::vector<Run> runs =
         VisibleRuns(text_, rows_, widths_, row, area.left() - origin.x(), area.right() - origin.x());
     const auto draw = [&] {

@@ -103,7 +103,10 @@ private:
     double WrapWidth() const;
     int TopRow() const;
     // Where a row starts on the viewport, scrolled.
-    QPoint RowOrigin(std::size_t row) const;
+    double TopMargin() const;
+    QPointF RowOrigin(std::size_t row) const;
+    // The row at `y` pixels on the viewport, counted from the top row (negative above it).
+    int RowsDown(double y) const;
     void PaintRow(QPainter& painter, std::size_t row, const QRect& area) const;
     void PaintCaret(QPainter& painter) const;
 
@@ -120,8 +123,8 @@ private:
     RowLayout rows_;
     CharWidths widths_;
     QFont drawFont_;
-    int rowHeight_ = 1;
-    int ascent_ = 0;
+    double rowHeight_ = 1;
+    double ascent_ = 0;
     bool wrap_ = true;
     double layoutWidth_ = 0;
     Cursor cursor_;
