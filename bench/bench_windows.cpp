@@ -102,6 +102,7 @@ struct BoxFigures {
 template <typename Box>
 BoxFigures Measure(Box& box, const std::string& text, const std::function<void()>& show) {
     BoxFigures figures;
+    Settle();  // what earlier boxes left to free
     const double heap = HeapBytes();
     figures.shown = Milliseconds([&] {
         show();

@@ -56,6 +56,8 @@ void TextBox::SetCoreText(std::string text) {
 
 QString TextBox::toPlainText() const { return readOnly_ ? view_->toPlainText() : PlainTextOf(*editor_); }
 
+std::string TextBox::CoreText() const { return readOnly_ ? view_->CoreText() : ToCoreLines(PlainTextOf(*editor_)); }
+
 void TextBox::ReplaceText(const QString& text) {
     if (readOnly_) return view_->setPlainText(text);
     QTextCursor cursor(editor_->document());

@@ -28,6 +28,8 @@ public:
     void SetCoreText(std::string text);
     // The text with "\n" line breaks, no-break spaces kept.
     QString toPlainText() const;
+    // The text as Windows-1252 with CR LF line ends.
+    std::string CoreText() const;
     // Replaces the text; in edit mode as one step that Ctrl+Z takes back.
     void ReplaceText(const QString& text);
 

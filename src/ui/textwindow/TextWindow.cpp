@@ -237,7 +237,7 @@ void TextWindow::resizeEvent(QResizeEvent* event) {
 
 QString TextWindow::CurrentText() const { return text_->toPlainText(); }
 
-std::string TextWindow::CurrentCoreText() const { return ToCoreLines(CurrentText()); }
+std::string TextWindow::CurrentCoreText() const { return text_->CoreText(); }
 
 void TextWindow::mnuAbspeichern_Click() {
     const QString path = SaveFileDialog(this, state_, text2_, QStringLiteral("Text in Datei sichern ..."),

@@ -98,12 +98,10 @@ void TextView::SetCursor(const Cursor& cursor, bool ensureVisible) {
     if (moved) {
         QAccessibleTextCursorEvent event(this, cursor_.position());
         QAccessible::updateAccessibility(&event);
-        emit cursorPositionChanged();
     }
     if (selected) {
         QAccessibleTextSelectionEvent event(this, cursor_.selectionStart(), cursor_.selectionEnd());
         QAccessible::updateAccessibility(&event);
-        emit selectionChanged();
     }
 }
 

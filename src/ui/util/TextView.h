@@ -63,7 +63,6 @@ public:
 
     // Wraps at the box width (the default) or not at all.
     void SetWrapping(bool wrap);
-    bool Wrapping() const { return wrap_; }
     void setTabStopDistance(qreal distance);
 
     // Where characters are: rectangles and hits in viewport coordinates.
@@ -75,10 +74,6 @@ public:
     std::pair<int, int> LineAround(int position) const;
     // Scrolls so that `position` is on the screen.
     void EnsureVisible(int position);
-
-signals:
-    void cursorPositionChanged();
-    void selectionChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
