@@ -289,17 +289,11 @@ void OtherViews(zek::ZekState& state, zek::ui::MainWindow& window) {
 
 // ---- runs ----
 
-// How long a 5 ms timer (standing for a click) waits for its turn during
-// `work`, beyond its interval: the 99th percentile and the longest.
-struct Waits {
-    double percentile99 = 0;
-    double longest = 0;
-};
-
-Waits TimerWaits(const std::function<void()>& work) {
+// Records how long a 5 ms timer (standing for a click) waits for its turn
+// during `work`, beyond its interval.
+void RecordTimerWaits(std::vector<qint64>& waits, const std::function<void()>& work) {
     QTimer timer;
     QElapsedTimer clock;
-    std::vector<qint64> waits;
     qint64 last = 0;
     QObject::connect(&timer, &QTimer::timeout, [&] {
         waits.push_back(std::max<qint64>(0, clock.elapsed() - last - timer.interval()));
@@ -308,9 +302,16 @@ Waits TimerWaits(const std::function<void()>& work) {
     timer.start(5);
     clock.start();
     work();
-    if (waits.empty()) return {};
-    std::sort(waits.begin(), waits.end());
-    return {static_cast<double>(waits[waits.size() * 99 / 100]), static_cast<double>(waits.back())};
+}
+
+double Percentile(std::vector<qint64> values, int percent) {
+    if (values.empty()) return 0;
+    std::sort(values.begin(), values.end());
+    return static_cast<double>(values[values.size() * static_cast<std::size_t>(percent) / 100]);
+}
+
+double Longest(const std::vector<qint64>& values) {
+    return values.empty() ? 0 : static_cast<double>(*std::max_element(values.begin(), values.end()));
 }
 
 struct Times {
@@ -318,38 +319,33 @@ struct Times {
     double processor = 1E300;
 };
 
-// The best of three runs in wall and in processor time.
-Times BestTimes(const std::function<void()>& work) {
-    Times best;
-    for (int run = 0; run < 3; ++run) {
-        const Stopwatch watch;
-        work();
-        best.wall = std::min(best.wall, watch.Seconds() * 1000);
-        best.processor = std::min(best.processor, watch.ProcessorSeconds() * 1000);
-    }
-    return best;
+// Keeps the better of `best` and the times of `work`.
+void Time(Times& best, const std::function<void()>& work) {
+    const Stopwatch watch;
+    work();
+    best.wall = std::min(best.wall, watch.Seconds() * 1000);
+    best.processor = std::min(best.processor, watch.ProcessorSeconds() * 1000);
 }
 
+// Headless, before and after take turns, three times each, so that a
+// change in the machine's load meets all three alike; the best run counts.
 void CountingLoop(zek::ZekState& state, zek::ui::MainWindow& window) {
     std::printf("Counting loop of 300,000,003 instructions (best of three):\n");
     const std::string source =
         "mov n 100000000\r\nclr s\r\nclr i\r\nloop:\r\nadd s i\r\ninc i\r\ncmplt i n loop\r\nexit\r\n";
     zek::bench::SilentWindows silent;
-    zek::Assemble(state, silent, source);
-    const Times headless = BestTimes([&] { zek::Run(state, silent); });
-
     EveryCallWindows everyCall(window);
-    Times before;
-    const Waits waitsBefore = TimerWaits([&] { before = BestTimes([&] { zek::Run(state, everyCall); }); });
     window.Text4()->setPlainText(zek::ui::FromCoreLines(source));
     window.SavedSourceText = window.Text4()->toPlainText();
-    Times after;
-    const Waits waitsAfter = TimerWaits([&] {
-        after = BestTimes([&] {
-            window.ZEKBuildNewForm();  // the start button is enabled again after a run
-            window.findChild<QPushButton*>("Start")->click();
-        });
-    });
+    Times headless, before, after;
+    std::vector<qint64> waitsBefore, waitsAfter;
+    for (int round = 0; round < 3; ++round) {
+        zek::Assemble(state, silent, source);
+        Time(headless, [&] { zek::Run(state, silent); });
+        RecordTimerWaits(waitsBefore, [&] { Time(before, [&] { zek::Run(state, everyCall); }); });
+        window.ZEKBuildNewForm();  // the start button is enabled again after a run
+        RecordTimerWaits(waitsAfter, [&] { Time(after, [&] { window.findChild<QPushButton*>("Start")->click(); }); });
+    }
     std::printf("  %-44s %12.1f ms (processor time %.1f ms)\n", "headless", headless.wall, headless.processor);
     std::printf("  %-44s %12s %12s\n", "from the window, events processed", "every yield", "every 1 ms");
     Row("run", before.wall, after.wall);
@@ -357,8 +353,8 @@ void CountingLoop(zek::ZekState& state, zek::ui::MainWindow& window) {
     Row("speed against headless", headless.wall / before.wall, headless.wall / after.wall, "x");
     Row("speed against headless, processor time", headless.processor / before.processor,
         headless.processor / after.processor, "x");
-    Row("wait of a 5 ms timer, 99th percentile", waitsBefore.percentile99, waitsAfter.percentile99);
-    Row("wait of a 5 ms timer, longest", waitsBefore.longest, waitsAfter.longest);
+    Row("wait of a 5 ms timer, 99th percentile", Percentile(waitsBefore, 99), Percentile(waitsAfter, 99));
+    Row("wait of a 5 ms timer, longest", Longest(waitsBefore), Longest(waitsAfter));
 }
 
 void LongSource(zek::ui::MainWindow& window) {
