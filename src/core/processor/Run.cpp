@@ -19,6 +19,7 @@
 #include "core/processor/Arithmetic.h"
 #include "core/processor/Control.h"
 #include "core/processor/Cycle.h"
+#include "core/processor/DialogOrFileInstructions.h"
 #include "core/processor/Processor.h"
 #include "core/reports/InstructionTrace.h"
 
@@ -90,9 +91,12 @@ void YieldOnce(ZekState& state, WindowSystem& windows, Cycle&) {
     }
 }
 
-void ExecuteGroup6(Operation operation, ZekState& state, WindowSystem& windows, const Instruction& line, Cycle& cycle) {
+// A failure inside a dialog or file instruction is an internal fault (100),
+// and the run goes on with the next line.
+void ExecuteDialogOrFile(DialogOrFileInstruction& execute, ZekState& state, WindowSystem& windows,
+                         const Instruction& line, Cycle& cycle) {
     try {
-        ExecuteDialogOrFile(operation, state, windows, line, cycle);
+        execute(state, windows, line, cycle);
     } catch (...) {
         state.ErrorCode = 100;
         cycle.NextIP = cycle.IP + 1;
@@ -243,12 +247,17 @@ private:
             case Operation::Adrof: StoreChecked(line_->operand2); break;
             case Operation::Get: return Rare(ExecuteGet);
             case Operation::Put: return Rare(ExecutePut);
-            // clang-format off
-            case Operation::Input: case Operation::Output: case Operation::Pause: case Operation::Proof:
-            case Operation::Info: case Operation::Cls: case Operation::Printn: case Operation::Prints:
-            case Operation::Read: case Operation::Write: case Operation::Save:
-                return DialogOrFile(operation);
-            // clang-format on
+            case Operation::Input: return DialogOrFile(ExecuteInput);
+            case Operation::Output: return DialogOrFile(ExecuteOutput);
+            case Operation::Pause: return DialogOrFile(ExecutePause);
+            case Operation::Proof: return DialogOrFile(ExecuteProof);
+            case Operation::Info: return DialogOrFile(ExecuteInfo);
+            case Operation::Cls: return DialogOrFile(ExecuteCls);
+            case Operation::Printn: return DialogOrFile(ExecutePrintn);
+            case Operation::Prints: return DialogOrFile(ExecutePrints);
+            case Operation::Read: return DialogOrFile(ExecuteRead);
+            case Operation::Write: return DialogOrFile(ExecuteWrite);
+            case Operation::Save: return DialogOrFile(ExecuteSave);
             case Operation::Mode: return Rare(ExecuteMode);
             case Operation::Halt: state_.HaltSignal = true; break;
             case Operation::Err: return Rare(ExecuteErr);
@@ -316,10 +325,10 @@ private:
         return CallOut([&](ZekState& state, WindowSystem&, Cycle& cycle) { execute(state, line, cycle); });
     }
 
-    [[gnu::always_inline]] bool DialogOrFile(Operation operation) {
+    [[gnu::always_inline]] bool DialogOrFile(DialogOrFileInstruction& execute) {
         const Instruction& line = *line_;
         return CallOut([&](ZekState& state, WindowSystem& windows, Cycle& cycle) {
-            ExecuteGroup6(operation, state, windows, line, cycle);
+            ExecuteDialogOrFile(execute, state, windows, line, cycle);
         });
     }
 
