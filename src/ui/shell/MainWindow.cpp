@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <utility>
 
 #include "core/assembler/Assembler.h"
 #include "core/base/DocumentationText.h"
@@ -16,6 +17,7 @@
 #include "core/reports/Reports.h"
 #include "core/store/ProgramStore.h"
 #include "ui/dialogs/AckDialog.h"
+#include "ui/shell/ExerciseCheck.h"
 #include "ui/shell/QtWindowSystem.h"
 #include "ui/util/Clipboard.h"
 #include "ui/util/Fonts.h"
@@ -189,6 +191,7 @@ void MainWindow::CreateMenus() {
     CreateBearbeitenMenu();
     CreateAnzeigenMenu();
     CreateAusfuehrenMenu();
+    CreateTestenMenu();
     CreateHilfeMenu();
 }
 
@@ -252,6 +255,19 @@ void MainWindow::CreateAusfuehrenMenu() {
     mnuAusfuehren[2] = MakeIndexedAction(menu, "mnuAusführen", 2, "'Schrittweise' Ausführung", Qt::Key_F7);
     for (int index = 0; index < 3; ++index)
         connect(mnuAusfuehren[index], &QAction::triggered, this, [this, index] { mnuAusfuehren_Click(index); });
+}
+
+void MainWindow::CreateTestenMenu() {
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Testen"));
+    menu->setObjectName(QStringLiteral("mnuTesten"));
+    AddAufgabePruefen(menu);
+}
+
+// The exercise check closes the Testen menu, after a separator.
+void MainWindow::AddAufgabePruefen(QMenu* menu) {
+    menu->addSeparator();
+    mnuAufgabePruefen = MakeAction(menu, Utf8("mnuAufgabePrüfen"), "Aufgabe prüfen ...");
+    connect(mnuAufgabePruefen, &QAction::triggered, this, &MainWindow::mnuAufgabePruefen_Click);
 }
 
 void MainWindow::CreateHilfeMenu() {
@@ -540,7 +556,12 @@ void MainWindow::Form_Activate() {
 
 void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && FormLoaded) Form_Activate();
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow() || !FormLoaded) return;
+    Form_Activate();
+    if (std::exchange(reportAwaitsActivation_, false)) {
+        SelectView(QStringLiteral("TEXT"));
+        ZEKBuildNewForm();
+    }
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -642,9 +663,31 @@ void MainWindow::mnuAnzeige_Click(int index) {
             break;
     }
     SetText2(Utf8(status));
-    if (!program) text3_->setPlainText(FromCoreLines(text));
-    SelectView(program ? QStringLiteral("PROGRAMM") : QStringLiteral("TEXT"));
+    if (program) {
+        SelectView(QStringLiteral("PROGRAMM"));
+        ZEKBuildNewForm();
+    } else {
+        ShowInDisplayBox(FromCoreLines(text));
+    }
+}
+
+void MainWindow::ShowInDisplayBox(const QString& text) {
+    text3_->setPlainText(text);
+    SelectView(QStringLiteral("TEXT"));
     ZEKBuildNewForm();
+}
+
+// ---- Testen ----
+
+void MainWindow::mnuAufgabePruefen_Click() {
+    ExerciseCheck check(this, [this](const QString& message) { SetText2(message); });
+    const std::optional<ExerciseCheckReport> report = check.Check(ToCoreLines(SourceText()), state_.ProcessorActive);
+    if (!report) return;
+    ShowInDisplayBox(report->text);
+    SetText2(report->summary);
+    // The dialogs of the check hand the activation back only after they have
+    // closed; the report stays in view when it comes.
+    reportAwaitsActivation_ = !isActiveWindow();
 }
 
 void MainWindow::Hilfe_Click() {

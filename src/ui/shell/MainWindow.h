@@ -26,6 +26,7 @@
 class QAction;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
@@ -91,6 +92,9 @@ public:
     void mnuDrucken_Click();
     void mnuAktuellenTextSpeichernUnter_Click();
 
+    // Testen menu
+    void mnuAufgabePruefen_Click();  // "Aufgabe prüfen ...": checks the editor's text against a test file
+
     // Help pages and the text window (HelpPages.cpp)
     void mnuHilfe_Click(int index);
     void CloseTextWindow();
@@ -124,6 +128,8 @@ public:
     std::array<QAction*, 8> mnuAnzeige{};  // 1..7
     std::array<QAction*, 3> mnuAusfuehren{};
     std::map<int, QAction*> mnuHilfe;  // 1, 2, 4..11, 21, 99
+    // Testen menu
+    QAction* mnuAufgabePruefen = nullptr;  // objectName "mnuAufgabePrüfen"
 
 signals:
     // The window has closed and no run is on the stack any more: the
@@ -143,6 +149,8 @@ private:
     void CreateBearbeitenMenu();
     void CreateAnzeigenMenu();
     void CreateAusfuehrenMenu();
+    void CreateTestenMenu();
+    void AddAufgabePruefen(QMenu* menu);
     void CreateHilfeMenu();
     void ConnectControls();
 
@@ -152,6 +160,8 @@ private:
     bool Form_QueryUnload();  // true allows the close
 
     void ShowMessage(const QString& text, const QString& title);
+    // Shows `text` in the display box Text3 in place of the editor.
+    void ShowInDisplayBox(const QString& text);
     void ShowLastError();
     void ShowRunMode();
 
@@ -159,6 +169,7 @@ private:
     std::unique_ptr<QtWindowSystem> windows_;
     bool FormLoaded = false;
     bool closedDuringRun_ = false;
+    bool reportAwaitsActivation_ = false;  // the exercise report is shown again after Form_Activate
 
     QLineEdit* textAktiv_ = nullptr;
     QPushButton* start_ = nullptr;
