@@ -71,7 +71,7 @@ std::int32_t ShownCounter(std::int64_t count) {
                                                             : static_cast<std::int32_t>(count);
 }
 
-void ShowHalt(ZekState& state, WindowSystem& windows, Cycle& cycle) {
+void ShowHalt(ZekState& state, WindowSystem& windows, const Cycle& cycle) {
     state.HaltSignal = false;
     state.Trace = {cycle.ValueA, cycle.ValueB, cycle.ValueC};
     try {
@@ -83,7 +83,7 @@ void ShowHalt(ZekState& state, WindowSystem& windows, Cycle& cycle) {
     if (state.ExitSignal) state.ErrorCode = 90;
 }
 
-void YieldOnce(ZekState& state, WindowSystem& windows, Cycle&) {
+void YieldOnce(ZekState& state, WindowSystem& windows, const Cycle&) {
     try {
         windows.Yield();
     } catch (...) {
