@@ -101,20 +101,23 @@ struct BoxFigures {
     double heapPerByte = 0;
 };
 
-// The heap counts from before `prepare`, the clock from after it.
+// The heap counts from before `prepare` to the text set (painting frees
+// what earlier boxes left), the clock from after `prepare` to the text shown.
 template <typename Box>
 BoxFigures Measure(Box& box, const std::string& text, const std::function<void()>& prepare,
                    const std::function<void()>& show) {
     BoxFigures figures;
-    Settle();  // what earlier boxes left to free
+    Settle();
     const double heap = HeapBytes();
     prepare();
+    double heapWithText = 0;
     figures.shown = Milliseconds([&] {
         show();
+        heapWithText = HeapBytes();
         Settle();
         box.viewport()->repaint();
     });
-    figures.heapPerByte = (HeapBytes() - heap) / static_cast<double>(text.size());
+    figures.heapPerByte = (heapWithText - heap) / static_cast<double>(text.size());
     figures.pageDown = Milliseconds([&] {
         box.verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
         box.viewport()->repaint();
