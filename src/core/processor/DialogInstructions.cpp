@@ -1,6 +1,6 @@
-// The dialog and output-text instructions of group 6 (input output pause
-// proof info cls printn prints) and the dispatch of the whole group; the
-// file instructions are in FileInstructions.cpp.
+// The dialog and output-text instructions of group 6: input output pause
+// proof info cls printn prints. The file instructions are in
+// FileInstructions.cpp.
 
 #include <cmath>
 #include <cstdint>
@@ -60,35 +60,8 @@ std::optional<double> Dialog(ZekState& state, WindowSystem& windows, Cycle& cycl
             return std::nullopt;
     }
     state.ErrorCode = errors::None;
+    cycle.NextIP = cycle.IP + 1;
     return answer.value;
-}
-
-void Input(ZekState& state, WindowSystem& windows, const Instruction& instruction, Cycle& cycle) {
-    if (const std::optional<double> value = Dialog(state, windows, cycle, IoDialogKind::Input,
-                                                   TextOperand(state, instruction.operand2, DialogLineBreak),
-                                                   NameAt(state, instruction.operand1), cycle.ValueA)) {
-        state.Symbols[instruction.operand1].value = *value;
-        cycle.PutAddress = instruction.operand1;
-    }
-}
-
-void Output(ZekState& state, WindowSystem& windows, const Instruction& instruction, Cycle& cycle) {
-    Dialog(state, windows, cycle, IoDialogKind::Output, TextOperand(state, instruction.operand2, DialogLineBreak),
-           NameAt(state, instruction.operand1), cycle.ValueA);
-}
-
-void Pause(ZekState& state, WindowSystem& windows, const Instruction& instruction, Cycle& cycle) {
-    Dialog(state, windows, cycle, IoDialogKind::Pause, TextOperand(state, instruction.operand1, DialogLineBreak), "",
-           0);
-}
-
-void Proof(ZekState& state, WindowSystem& windows, const Instruction& instruction, const Cycle& cycle) {
-    std::string text;
-    if (instruction.operand2 != 0) text = TextOf(NameAt(state, instruction.operand2) + " ", OneLineBreak);
-    text += NameAt(state, instruction.operand1);
-    text += " = ";
-    text += GeneralNumber(cycle.ValueA);
-    windows.SetText1(text);
 }
 
 // Int(value) held within 0 .. 100 (a not-a-number counts as 0).
@@ -109,11 +82,53 @@ int DecimalPlaces(ZekState& state, double value) {
     return PlacesWithin100(places);
 }
 
+}  // namespace
+
+void ExecuteInput(ZekState& state, WindowSystem& windows, const Instruction& instruction, Cycle& cycle) {
+    if (const std::optional<double> value = Dialog(state, windows, cycle, IoDialogKind::Input,
+                                                   TextOperand(state, instruction.operand2, DialogLineBreak),
+                                                   NameAt(state, instruction.operand1), cycle.ValueA)) {
+        state.Symbols[instruction.operand1].value = *value;
+        cycle.PutAddress = instruction.operand1;
+    }
+}
+
+void ExecuteOutput(ZekState& state, WindowSystem& windows, const Instruction& instruction, Cycle& cycle) {
+    Dialog(state, windows, cycle, IoDialogKind::Output, TextOperand(state, instruction.operand2, DialogLineBreak),
+           NameAt(state, instruction.operand1), cycle.ValueA);
+}
+
+void ExecutePause(ZekState& state, WindowSystem& windows, const Instruction& instruction, Cycle& cycle) {
+    Dialog(state, windows, cycle, IoDialogKind::Pause, TextOperand(state, instruction.operand1, DialogLineBreak), "",
+           0);
+}
+
+void ExecuteProof(ZekState& state, WindowSystem& windows, const Instruction& instruction, Cycle& cycle) {
+    cycle.NextIP = cycle.IP + 1;
+    std::string text;
+    if (instruction.operand2 != 0) text = TextOf(NameAt(state, instruction.operand2) + " ", OneLineBreak);
+    text += NameAt(state, instruction.operand1);
+    text += " = ";
+    text += GeneralNumber(cycle.ValueA);
+    windows.SetText1(text);
+}
+
+void ExecuteInfo(ZekState& state, WindowSystem& windows, const Instruction& instruction, Cycle& cycle) {
+    cycle.NextIP = cycle.IP + 1;
+    windows.SetText1(TextOperand(state, instruction.operand1, OneLineBreak));
+}
+
+void ExecuteCls(ZekState& state, WindowSystem&, const Instruction&, Cycle& cycle) {
+    cycle.NextIP = cycle.IP + 1;
+    state.OutputText.clear();
+}
+
 // x with `before` places before and `after` places after the decimal point,
 // the sign (or a blank) in front, right-aligned in the field. A number that
 // needs more places before the point than given shows as "*"; then the
 // cycle's ValueA becomes 0, so that the sign reads positive.
-void Printn(ZekState& state, Cycle& cycle) {
+void ExecutePrintn(ZekState& state, WindowSystem&, const Instruction&, Cycle& cycle) {
+    cycle.NextIP = cycle.IP + 1;
     const int before = PlacesWithin100(cycle.ValueB);
     const int after = DecimalPlaces(state, cycle.ValueC);
 
@@ -136,25 +151,9 @@ void Printn(ZekState& state, Cycle& cycle) {
     state.OutputText += text;
 }
 
-}  // namespace
-
-void ExecuteDialogOrFile(Operation operation, ZekState& state, WindowSystem& windows, const Instruction& instruction,
-                         Cycle& cycle) {
-    cycle.NextIP = cycle.IP + 1;  // the dialogs keep IP when the dialog fails
-    switch (operation) {
-        case Operation::Input: Input(state, windows, instruction, cycle); break;
-        case Operation::Output: Output(state, windows, instruction, cycle); break;
-        case Operation::Pause: Pause(state, windows, instruction, cycle); break;
-        case Operation::Proof: Proof(state, windows, instruction, cycle); break;
-        case Operation::Info: windows.SetText1(TextOperand(state, instruction.operand1, OneLineBreak)); break;
-        case Operation::Cls: state.OutputText.clear(); break;
-        case Operation::Printn: Printn(state, cycle); break;
-        case Operation::Prints: state.OutputText += TextOf(NameAt(state, instruction.operand1), DialogLineBreak); break;
-        case Operation::Read: ExecuteRead(state, instruction, cycle); break;
-        case Operation::Write: ExecuteWrite(state, instruction, cycle); break;
-        case Operation::Save: ExecuteSave(state, instruction); break;
-        default: state.ErrorCode = errors::UnknownInstruction; break;  // not a name of this group
-    }
+void ExecutePrints(ZekState& state, WindowSystem&, const Instruction& instruction, Cycle& cycle) {
+    cycle.NextIP = cycle.IP + 1;
+    state.OutputText += TextOf(NameAt(state, instruction.operand1), DialogLineBreak);
 }
 
 }  // namespace zek

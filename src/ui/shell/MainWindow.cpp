@@ -23,6 +23,7 @@
 #include "ui/util/ContextMenu.h"
 #include "ui/util/Fonts.h"
 #include "ui/util/MessageBoxes.h"
+#include "ui/util/MessageLine.h"
 #include "ui/util/PlainText.h"
 #include "ui/util/QtText.h"
 #include "ui/util/RunModeNames.h"
@@ -60,8 +61,9 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, 
     return button;
 }
 
-QPlainTextEdit* MakeTextBox(QWidget* parent, const char* name, const char* tooltip, QRect geometry) {
-    auto* box = new QPlainTextEdit(parent);
+template <typename Box>
+Box* MakeTextBox(QWidget* parent, const char* name, const char* tooltip, QRect geometry) {
+    auto* box = new Box(parent);
     box->setObjectName(Utf8(name));
     box->setToolTip(Utf8(tooltip));
     box->setFont(FixedPitchFont(10.5));
@@ -172,24 +174,25 @@ void MainWindow::CreateControls() {
     lDatei_->setTextFormat(Qt::PlainText);  // it names the file, which may hold "<"
     lDatei_->setGeometry(TwipsRect(60, 1140, 11952, 192));
 
-    text4_ = MakeTextBox(client, "Text4", "Aktuelles Assemblerprogramm", TwipsRect(60, 1380, 12012, 5412));
+    text4_ =
+        MakeTextBox<QPlainTextEdit>(client, "Text4", "Aktuelles Assemblerprogramm", TwipsRect(60, 1380, 12012, 5412));
     text4_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text4_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text4_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    text3_ = MakeTextBox(client, "Text3", "Aktueller Text", TwipsRect(60, 1380, 12975, 5412));
-    text3_->setReadOnly(true);
+    text3_ = MakeTextBox<TextView>(client, "Text3", "Aktueller Text", TwipsRect(60, 1380, 12975, 5412));
     text3_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text3_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // The editor's own clipboard keys and context menu would bypass the
     // Bearbeiten rules.
     text4_->installEventFilter(this);
     text3_->installEventFilter(this);
-    for (QPlainTextEdit* box : {text4_, text3_})
-        InstallBearbeitenContextMenu(*box, PlainTextCommands(
-                                               *box, [this] { mnuAusschneiden_Click(); },
-                                               [this] { mnuKopieren_Click(); }, [this] { mnuEinfuegen_Click(); }));
+    InstallBearbeitenContextMenu(*text4_, PlainTextCommands(
+                                              *text4_, [this] { mnuAusschneiden_Click(); },
+                                              [this] { mnuKopieren_Click(); }, [this] { mnuEinfuegen_Click(); }));
+    InstallBearbeitenContextMenu(*text3_, TextViewCommands(*text3_, [this] { mnuKopieren_Click(); }));
 
     text2_ = MakeField(client, "Text2", "Text2", "", TwipsRect(60, 6900, 12975, 285));
+    messageLine_ = new MessageLine(*text2_);
 }
 
 void MainWindow::CreateMenus() {
@@ -327,10 +330,9 @@ void MainWindow::SetText1(const QString& text) {
     text1_->repaint();
 }
 
-void MainWindow::SetText2(const QString& text) {
-    text2_->setText(text);
-    text2_->repaint();
-}
+void MainWindow::SetText2(const QString& text) { messageLine_->Show(text); }
+
+void MainWindow::SetText2Soon(const QString& text) { messageLine_->ShowSoon(text); }
 
 zek::AckAnswer MainWindow::ZEKSicherheitsabfrage(bool haltAllowed) {
     AckDialog dialog(FromCore(state_.ProgramName), haltAllowed, this);
@@ -653,12 +655,12 @@ void MainWindow::mnuAnzeige_Click(int index) {
         SelectView(QStringLiteral("PROGRAMM"));
         ZEKBuildNewForm();
     } else {
-        ShowInDisplayBox(FromCoreLines(text));
+        ShowInDisplayBox(std::move(text));
     }
 }
 
-void MainWindow::ShowInDisplayBox(const QString& text) {
-    text3_->setPlainText(text);
+void MainWindow::ShowInDisplayBox(std::string text) {
+    text3_->SetCoreText(std::move(text));
     SelectView(QStringLiteral("TEXT"));
     ZEKBuildNewForm();
 }
@@ -669,7 +671,7 @@ void MainWindow::mnuAufgabePruefen_Click() {
     ExerciseCheck check(this, [this](const QString& message) { SetText2(message); });
     const std::optional<ExerciseCheckReport> report = check.Check(ToCoreLines(SourceText()), state_.ProcessorActive);
     if (!report) return;
-    ShowInDisplayBox(report->text);
+    ShowInDisplayBox(ToCoreLines(report->text));
     SetText2(report->summary);
     // The dialogs of the check hand the activation back only after they have
     // closed; the report stays in view when it comes.
@@ -712,7 +714,12 @@ void MainWindow::mnuAusschneiden_Click() {
     CutSelectionToClipboard(*text4_);
 }
 
-void MainWindow::mnuKopieren_Click() { CopySelectionToClipboard(text4_->isHidden() ? *text3_ : *text4_); }
+void MainWindow::mnuKopieren_Click() {
+    if (text4_->isHidden())
+        CopySelectionToClipboard(*text3_);
+    else
+        CopySelectionToClipboard(*text4_);
+}
 
 void MainWindow::mnuEinfuegen_Click() {
     if (!text3_->isHidden()) return;

@@ -21,6 +21,7 @@
 
 #include "core/store/ZekState.h"
 #include "ui/dialogs/DialogHost.h"
+#include "ui/util/TextView.h"
 
 class QAction;
 class QLabel;
@@ -32,6 +33,7 @@ class QTimer;
 
 namespace zek::ui {
 
+class MessageLine;
 class QtWindowSystem;
 class TextWindow;
 
@@ -47,13 +49,15 @@ public:
     WindowSystem& windows() override;
     QString SourceText() const override;
     void SetText2(const QString& text) override;  // sets and repaints at once
+    // A message that may wait a moment, shown at most every MessageLine::Interval.
+    void SetText2Soon(const QString& text);
     zek::AckAnswer ZEKSicherheitsabfrage(bool haltAllowed) override;
 
     // The one-line field written by the Processor (proof, info), repainted at once.
     void SetText1(const QString& text);
 
     QPlainTextEdit* Text4() { return text4_; }
-    QPlainTextEdit* Text3() { return text3_; }
+    TextView* Text3() { return text3_; }
 
     // "P..." shows the editor Text4, any other name the display box Text3.
     void SelectView(const QString& name);
@@ -171,8 +175,9 @@ private:
     bool Form_QueryUnload();  // true allows the close
 
     void ShowMessage(const QString& text, const QString& title);
-    // Shows `text` in the display box Text3 in place of the editor.
-    void ShowInDisplayBox(const QString& text);
+    // Shows `text` (Windows-1252, CR LF line ends) in the display box Text3
+    // in place of the editor.
+    void ShowInDisplayBox(std::string text);
     void ShowLastError();
     void ShowRunMode();
 
@@ -193,8 +198,9 @@ private:
     QPushButton* beenden_ = nullptr;
     QLabel* lDatei_ = nullptr;
     QPlainTextEdit* text4_ = nullptr;
-    QPlainTextEdit* text3_ = nullptr;
+    TextView* text3_ = nullptr;
     QLineEdit* text2_ = nullptr;
+    MessageLine* messageLine_ = nullptr;
     QTimer* timer1_ = nullptr;
 
     // The modeless text window, while it is open.

@@ -16,12 +16,14 @@ MessageAnswer QtWindowSystem::MessageBox(const std::string& text, const std::str
 
 void QtWindowSystem::SetText1(const std::string& text) { window_.SetText1(FromCore(text)); }
 
-void QtWindowSystem::SetText2(const std::string& text) { window_.SetText2(FromCore(text)); }
+// The symbol listings write a progress text every thousand symbols; showing
+// each of them would take longer than the listing itself.
+void QtWindowSystem::SetText2(const std::string& text) { window_.SetText2Soon(FromCore(text)); }
 
 HaltAnswer QtWindowSystem::ShowHaltDialog(const std::string& caption, const std::string& text, HaltLocation) {
     HaltDialog dialog(window_, &window_);
     dialog.setWindowTitle(FromCore(caption));
-    dialog.ShowText(FromCoreLines(text));
+    dialog.ShowText(text);
     dialog.exec();
     return dialog.Answer();
 }
@@ -42,7 +44,13 @@ IoAnswer QtWindowSystem::ZEKDialog(const IoRequest& request) {
     return answer;
 }
 
-void QtWindowSystem::Yield() { QCoreApplication::processEvents(); }
+// The core yields every thousand instructions, far more often than anyone
+// can click: the events are looked at only once the interval has passed.
+void QtWindowSystem::Yield() {
+    if (Clock::now() - lastEvents_ < YieldInterval) return;
+    QCoreApplication::processEvents();
+    lastEvents_ = Clock::now();
+}
 
 void QtWindowSystem::CloseTextWindow() { window_.CloseTextWindow(); }
 

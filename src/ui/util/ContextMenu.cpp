@@ -5,6 +5,8 @@
 #include <QPlainTextEdit>
 #include <QTextCursor>
 
+#include "ui/util/TextView.h"
+
 namespace zek::ui {
 namespace {
 
@@ -62,6 +64,14 @@ BearbeitenCommands PlainTextCommands(QPlainTextEdit& box, std::function<void()> 
     commands.remove = {[edit] { edit->textCursor().removeSelectedText(); },
                        [writable, selected] { return writable() && selected(); }};
     commands.selectAll = {[edit] { edit->selectAll(); }, [edit] { return !edit->document()->isEmpty(); }};
+    return commands;
+}
+
+BearbeitenCommands TextViewCommands(TextView& view, std::function<void()> copy) {
+    TextView* const shown = &view;
+    BearbeitenCommands commands;
+    commands.copy = {std::move(copy), [shown] { return shown->textCursor().hasSelection(); }};
+    commands.selectAll = {[shown] { shown->selectAll(); }, [shown] { return shown->CharacterCount() > 0; }};
     return commands;
 }
 

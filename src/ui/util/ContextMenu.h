@@ -11,6 +11,8 @@ class QWidget;
 
 namespace zek::ui {
 
+class TextView;
+
 // One entry: what it does, and whether it can be chosen now (always when
 // `enabled` is empty). An entry without `run` is left out of the menu.
 struct ContextCommand {
@@ -42,5 +44,9 @@ QMenu* BearbeitenContextMenu(QWidget* parent, const BearbeitenCommands& commands
 // disabled while the box is read-only.
 BearbeitenCommands PlainTextCommands(QPlainTextEdit& box, std::function<void()> cut, std::function<void()> copy,
                                      std::function<void()> paste);
+
+// The commands of a read-only text view: copy as given and select-all of the
+// view; nothing that would change the text.
+BearbeitenCommands TextViewCommands(TextView& view, std::function<void()> copy);
 
 }  // namespace zek::ui

@@ -70,7 +70,7 @@ struct ColourPair {
 // The colour pairs a widget draws its text with; none for widgets without text.
 QList<ColourPair> TextColours(const QWidget* widget) {
     if (qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QPlainTextEdit*>(widget) ||
-        qobject_cast<const QTextEdit*>(widget))
+        qobject_cast<const QTextEdit*>(widget) || qobject_cast<const zek::ui::TextView*>(widget))
         return {{QPalette::Text, QPalette::Base, 4.5}, {QPalette::HighlightedText, QPalette::Highlight, 3}};
     if (qobject_cast<const QLabel*>(widget)) return {{QPalette::WindowText, QPalette::Window, 4.5}};
     if (qobject_cast<const QAbstractButton*>(widget)) return {{QPalette::ButtonText, QPalette::Button, 4.5}};

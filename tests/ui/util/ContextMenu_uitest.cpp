@@ -7,6 +7,7 @@
 
 #include "ui/util/Clipboard.h"
 #include "ui/util/ContextMenu.h"
+#include "ui/util/TextView.h"
 
 using namespace zek::ui;
 
@@ -80,6 +81,23 @@ private slots:
         for (const QAction* action : menu->actions())
             if (!action->isSeparator() && action->isEnabled()) actual << action->objectName();
         QCOMPARE(actual, enabled);
+    }
+
+    // A read-only view offers copying and selecting, nothing that would change it.
+    void aViewOffersCopyAndSelectAll() {
+        TextView view;
+        view.setPlainText("abc");
+        TextView::Cursor cursor;
+        cursor.setPosition(2, QTextCursor::KeepAnchor);
+        view.setTextCursor(cursor);
+        std::unique_ptr<QMenu> menu(
+            BearbeitenContextMenu(&view, TextViewCommands(view, [&view] { CopySelectionToClipboard(view); })));
+        QStringList names;
+        for (const QAction* action : menu->actions())
+            if (!action->isSeparator()) names << action->objectName();
+        QCOMPARE(names, QStringList({"Kopieren", "Allesauswählen"}));
+        Entry(*menu, "Kopieren")->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("ab"));
     }
 
     // The box opens the German menu instead of its own.
