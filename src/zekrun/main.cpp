@@ -1,6 +1,6 @@
 // zekrun: assembles and runs one ZE-Assembler program without a window.
 //
-//   zekrun [--mode 0|1|2] [--report NAME]... [--max-steps N] [--stats] [--quiet] FILE
+//   zekrun [--mode 0|1|2] [--break N]... [--report NAME]... [--max-steps N] [--stats] [--quiet] FILE
 //
 // Dialogs, messages and halts go to stderr, the output text and the reports
 // to stdout. The exit status is the run's result code; 64 for a usage error,
@@ -11,7 +11,9 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <limits>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,8 +34,10 @@ constexpr int kInputDataError = 65;  // EX_DATAERR: an empty program
 constexpr int kNoInput = 66;         // EX_NOINPUT
 
 constexpr const char* kUsage =
-    "Aufruf: zekrun [--mode 0|1|2] [--report NAME]... [--max-steps N] [--stats] [--quiet] DATEI\n"
+    "Aufruf: zekrun [--mode 0|1|2] [--break N]... [--report NAME]... [--max-steps N] [--stats] [--quiet] DATEI\n"
     "  --mode M        Testmodus: 0 'Ohne Halt' (Vorgabe), 1 'Fehlerhalt', 2 'Schrittweise'\n"
+    "  --break N       Haltepunkt: vor dem Befehl der Zeile N anhalten (Zeilennummer wie in der\n"
+    "                  Assemblerfehlerliste; mehrfach möglich)\n"
     "  --report NAME   nach dem Lauf ausgeben: code, symbols, symbols-full, protocol, trace, docs\n"
     "  --max-steps N   Abbruch nach N Befehlen\n"
     "  --stats         Befehlszahl, Sekunden und Millionen Befehle je Sekunde ausgeben\n"
@@ -43,6 +47,7 @@ const std::vector<std::string_view> kReportNames = {"code", "symbols", "symbols-
 
 struct Options {
     std::int32_t mode = 0;
+    std::set<std::int32_t> breakLines;
     std::vector<std::string> reports;
     std::int64_t maxSteps = 0;
     bool stats = false;
@@ -66,12 +71,17 @@ std::optional<Options> ParseArguments(int argc, char** argv) {
     };
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
-        const bool takesValue = arg == "--mode" || arg == "--report" || arg == "--max-steps";
+        const bool takesValue = arg == "--mode" || arg == "--break" || arg == "--report" || arg == "--max-steps";
         if (takesValue && i + 1 >= argc) return fail("Wert fehlt nach " + std::string(arg));
         if (arg == "--mode") {
             const auto mode = WholeNumber(argv[++i]);
             if (!mode || *mode < 0 || *mode > 2) return fail("--mode erwartet 0, 1 oder 2");
             options.mode = static_cast<std::int32_t>(*mode);
+        } else if (arg == "--break") {
+            const auto line = WholeNumber(argv[++i]);
+            if (!line || *line < 1 || *line > std::numeric_limits<std::int32_t>::max())
+                return fail("--break erwartet eine Zeilennummer ab 1");
+            options.breakLines.insert(static_cast<std::int32_t>(*line));
         } else if (arg == "--report") {
             const std::string_view name = argv[++i];
             if (std::find(kReportNames.begin(), kReportNames.end(), name) == kReportNames.end())
@@ -162,6 +172,15 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "zekrun: Assemblerfehler %d. Programm kann nicht starten.\n", state.ErrorCode);
         return state.ErrorCode;
     }
+
+    // A breakpoint needs a line that the Assembler made an instruction of.
+    for (const std::int32_t line : options->breakLines) {
+        if (state.LineMap.CodeAddressOf(line) == zek::SourceMap::NoAddress) {
+            std::fprintf(stderr, "zekrun: --break %d: in Zeile %d steht kein Befehl\n", line, line);
+            return kUsageError;
+        }
+    }
+    state.BreakpointLines = options->breakLines;
 
     terminal.SetHaltTextShown(!options->quiet);
     const auto start = std::chrono::steady_clock::now();

@@ -36,13 +36,21 @@ void AskToAbortActiveRun(ZekState& state, WindowSystem& windows) {
 
 // Decodes every line once, so that the cycle never compares mnemonics, and
 // makes sure that every operand names a symbol and that "." and ".." exist.
-bool DecodeProgram(ZekState& state) {
+// The breakpoint lines become flags on their instructions. Kept out of
+// Execute: inlined there, it costs the cycle registers (bench_loop).
+[[gnu::noinline]] bool DecodeProgram(ZekState& state) {
     if (state.Code.empty() || state.Symbols.size() < 2) return false;
     for (Instruction& line : state.Code) {
         line.operation = DecodeOperation(line.group, line.mnemonic);
+        line.breakpoint = false;
         if (!state.Symbols.IsAddress(line.operand1) || !state.Symbols.IsAddress(line.operand2) ||
             !state.Symbols.IsAddress(line.operand3))
             return false;
+    }
+    for (const std::int32_t line : state.BreakpointLines) {
+        const std::int32_t address = state.LineMap.CodeAddressOf(line);
+        if (address > 0 && static_cast<std::size_t>(address) < state.Code.size())
+            state.Code[static_cast<std::size_t>(address)].breakpoint = true;
     }
     return true;
 }
@@ -72,6 +80,13 @@ void ShowHalt(ZekState& state, WindowSystem& windows, const Cycle& cycle) {
         state.ErrorCode = 100;
     }
     if (state.ExitSignal) state.ErrorCode = 90;
+}
+
+// A run halts before the instruction of a breakpoint line, unless it is
+// ending anyway.
+bool BreakpointAhead(const ZekState& state, const Instruction* code, std::int32_t last, std::int32_t nextIP) {
+    return static_cast<std::uint32_t>(nextIP) <= static_cast<std::uint32_t>(last) && code[nextIP].breakpoint &&
+           !state.ExitSignal && !state.AbortSignal;
 }
 
 void YieldOnce(ZekState& state, WindowSystem& windows) {
@@ -132,6 +147,8 @@ void Execute(ZekState& state, WindowSystem& windows, std::int64_t maxSteps) {
     const std::int64_t stepBound = maxSteps > 0 ? maxSteps : std::numeric_limits<std::int64_t>::max();
     std::int64_t nextEvent = std::min<std::int64_t>(YieldInterval, stepBound);
     std::int64_t untilEvent = nextEvent;
+    // Without breakpoints the halt decision tests only this flag for them.
+    const bool breakpoints = !state.BreakpointLines.empty();
     auto count = [&] { return nextEvent - untilEvent; };
     std::int32_t runMode = state.RunMode;
     std::uint8_t errorCode = state.ErrorCode;
@@ -353,8 +370,8 @@ void Execute(ZekState& state, WindowSystem& windows, std::int64_t maxSteps) {
             counted.lastErrorCode = errorCode;
         }
 
-        if (runMode == 2 || (runMode == 1 && (errorHandled || errorCode != 0)) || state.HaltSignal ||
-            operation == Operation::Halt) {
+        if ((breakpoints && BreakpointAhead(state, code, last, nextIP)) || runMode == 2 ||
+            (runMode == 1 && (errorHandled || errorCode != 0)) || state.HaltSignal || operation == Operation::Halt) {
             if (!callOut(putAddress, a, b, c, [&](Cycle& cycle) { ShowHalt(state, windows, cycle); }))
                 return AbandonRun(state);
         }
