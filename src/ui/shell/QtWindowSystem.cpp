@@ -6,6 +6,7 @@
 #include "ui/dialogs/IoDialog.h"
 #include "ui/shell/MainWindow.h"
 #include "ui/util/MessageBoxes.h"
+#include "ui/util/Placement.h"
 #include "ui/util/QtText.h"
 
 namespace zek::ui {
@@ -18,10 +19,13 @@ void QtWindowSystem::SetText1(const std::string& text) { window_.SetText1(FromCo
 
 void QtWindowSystem::SetText2(const std::string& text) { window_.SetText2(FromCore(text)); }
 
-void QtWindowSystem::ShowHaltDialog(const std::string& caption, const std::string& text, HaltLocation) {
+// The source shows where the run stands while the dialog is open, and the
+// dialog leaves that line visible.
+void QtWindowSystem::ShowHaltDialog(const std::string& caption, const std::string& text, HaltLocation where) {
     HaltDialog dialog(window_, &window_);
     dialog.setWindowTitle(FromCore(caption));
     dialog.ShowText(FromCoreLines(text));
+    KeepVisibleBeside(dialog, window_.ShowWhereHalted(where));
     dialog.exec();
 }
 
