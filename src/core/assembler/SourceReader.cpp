@@ -5,8 +5,6 @@ namespace {
 
 constexpr char Continuation = '\xB6';
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
 // Tabs become blanks, runs of blanks one blank, both ends trimmed.
 void CollapseBlanks(std::string_view line, std::string& out) {
     out.clear();
@@ -68,12 +66,6 @@ std::vector<std::string> ReadSourceLines(std::string_view source, SourceMap& map
     std::vector<std::string> lines = JoinPhysicalLines(source, &map);
     for (std::string& line : lines) ApplyCommentAndLabel(line);
     return lines;
-}
-
-PhysicalLineShape ShapeOfPhysicalLine(std::string_view line) {
-    std::size_t end = line.size();
-    while (end > 0 && IsBlank(line[end - 1])) --end;
-    return {end == 0, end > 0 && line[end - 1] == Continuation};
 }
 
 SourceMap NumberSourceLines(std::string_view source) {

@@ -1,6 +1,8 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "core/store/SourceMap.h"
@@ -18,12 +20,20 @@ std::vector<std::string> ReadSourceLines(std::string_view source, SourceMap& map
 
 // What the numbering needs to know of one physical line (without CR LF):
 // whether it holds only blanks and tabs, and whether it ends in "¶" once
-// trimmed.
+// trimmed. The line may be Windows-1252 bytes or UTF-16 code units: the
+// characters that count are the same code in both.
 struct PhysicalLineShape {
     bool blank = true;
     bool continued = false;
 };
-PhysicalLineShape ShapeOfPhysicalLine(std::string_view line);
+template <typename Char>
+PhysicalLineShape ShapeOfPhysicalLine(std::basic_string_view<Char> line) {
+    const auto code = [](Char c) { return static_cast<std::uint32_t>(static_cast<std::make_unsigned_t<Char>>(c)); };
+    std::size_t end = line.size();
+    while (end > 0 && (code(line[end - 1]) == ' ' || code(line[end - 1]) == '\t')) --end;
+    return {end == 0, end > 0 && code(line[end - 1]) == 0xB6};
+}
+inline PhysicalLineShape ShapeOfPhysicalLine(std::string_view line) { return ShapeOfPhysicalLine<char>(line); }
 
 // The line numbering of a source text alone, as ReadSourceLines counts its
 // entries, without reading the lines themselves.

@@ -27,7 +27,15 @@ void SourceMap::SetCodeAddress(std::int32_t line, std::int32_t address) {
 
 void SourceMap::AddError(std::int32_t line, std::string text) { errors_.push_back({line, std::move(text)}); }
 
-void SourceMap::Clear() { *this = SourceMap(); }
+// Keeps the memory: the editor numbers its text again after many an edit.
+void SourceMap::Clear() {
+    lineOfPhysical_.clear();
+    firstPhysical_.clear();
+    codeAddress_.clear();
+    lineOfAddress_.clear();
+    errors_.clear();
+    open_ = false;
+}
 
 std::int32_t SourceMap::LineOfPhysical(std::int32_t physical) const {
     if (physical < 0 || physical >= PhysicalLineCount()) return NoLine;

@@ -75,7 +75,7 @@ void MainWindow::mnuDateiOeffnen_Click() {
 bool MainWindow::LoadProgram(const QString& path, bool bind) {
     std::string text;
     if (!ReadSourceFile(path, text)) return false;
-    text4_->setPlainText(FromCoreLines(text));
+    text4_->SetSourceText(FromCoreLines(text));
     CurrentFileName = bind ? path : QString();
     SavedSourceText = SourceText();
     SelectView(Programm);

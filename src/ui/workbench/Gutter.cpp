@@ -30,11 +30,14 @@ int Gutter::DigitWidth() const { return editor_.fontMetrics().horizontalAdvance(
 
 int Gutter::MarkerWidth() const { return editor_.fontMetrics().height(); }
 
-int Gutter::NumberDigits() const { return std::max(4, DigitsOf(editor_.Numbering().LineCount())); }
+// No line number and no code address has more digits than the number of
+// lines (blocks); the width follows that count alone, so that it seldom
+// changes: a new width lays out every line of the text again.
+int Gutter::Digits() const {
+    return std::max(4, DigitsOf(std::max(editor_.blockCount(), editor_.ExpectedBlocks()) + 1));
+}
 
-int Gutter::AddressDigits() const { return std::max(4, DigitsOf(editor_.AssemblySize())); }
-
-int Gutter::WidthNeeded() const { return MarkerWidth() + DigitWidth() * (NumberDigits() + 1 + AddressDigits() + 1); }
+int Gutter::WidthNeeded() const { return MarkerWidth() + DigitWidth() * (2 * Digits() + 2); }
 
 void Gutter::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
@@ -44,7 +47,7 @@ void Gutter::paintEvent(QPaintEvent* event) {
     const SourceMap& numbering = editor_.Numbering();
     const int digit = DigitWidth();
     const int numberLeft = MarkerWidth();
-    const int addressLeft = numberLeft + digit * (NumberDigits() + 1);
+    const int addressLeft = numberLeft + digit * (Digits() + 1);
     for (const SourceEditor::VisibleLine& line : editor_.VisibleLines()) {
         const int number = line.block.blockNumber();
         const LineMarks* marks = MarksOf(line.block);
@@ -54,14 +57,14 @@ void Gutter::paintEvent(QPaintEvent* event) {
             font.setBold(errorListed);
             painter.setFont(font);
             painter.setPen(errorListed ? colours.error : colours.gutterText);
-            painter.drawText(QRect(numberLeft, line.top, digit * NumberDigits(), line.height),
+            painter.drawText(QRect(numberLeft, line.top, digit * Digits(), line.height),
                              Qt::AlignRight | Qt::AlignVCenter, QString::number(numbering.LineOfPhysical(number)));
         }
         const std::int32_t address = editor_.CodeAddressOf(line.block);
         if (address >= 0) {
             painter.setFont(editor_.font());
             painter.setPen(colours.gutterCode);
-            painter.drawText(QRect(addressLeft, line.top, digit * AddressDigits(), line.height),
+            painter.drawText(QRect(addressLeft, line.top, digit * Digits(), line.height),
                              Qt::AlignLeft | Qt::AlignVCenter,
                              QString::number(address).rightJustified(4, QLatin1Char('0')));
         }

@@ -28,8 +28,7 @@ protected:
 private:
     int DigitWidth() const;
     int MarkerWidth() const;
-    int NumberDigits() const;
-    int AddressDigits() const;
+    int Digits() const;
     void PaintMarkers(QPainter& painter, QRect marker, bool breakpoint, bool arrow) const;
     QString ToolTipAt(QPoint position) const;
 

@@ -4,7 +4,6 @@
 #include <QTextDocument>
 
 #include "core/assembler/SourceReader.h"
-#include "ui/util/QtText.h"
 
 namespace zek::ui {
 namespace {
@@ -13,7 +12,9 @@ namespace {
 enum Shape { Blank = 0, Plain = 1, Continued = 2 };
 
 int ShapeOf(const QTextBlock& block) {
-    const PhysicalLineShape shape = ShapeOfPhysicalLine(ToCoreUnits(block.text()));
+    const QString text = block.text();
+    const PhysicalLineShape shape =
+        ShapeOfPhysicalLine(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), text.size()));
     return shape.blank ? Blank : shape.continued ? Continued : Plain;
 }
 

@@ -37,6 +37,13 @@ SourceEditor::SourceEditor(QWidget* parent)
     UpdateGutter();
 }
 
+void SourceEditor::SetSourceText(const QString& text) {
+    expectedBlocks_ = static_cast<int>(text.count(QLatin1Char('\n'))) + 1;
+    UpdateGutter();
+    setPlainText(text);
+    expectedBlocks_ = 0;
+}
+
 std::int32_t SourceEditor::CursorLine() { return Numbering().LineOfPhysical(textCursor().blockNumber()); }
 
 // ---- breakpoints ----
@@ -113,7 +120,6 @@ std::set<std::int32_t> SourceEditor::BreakpointLines() {
 
 void SourceEditor::ShowAssembly(const SourceMap& assembled) {
     assembled_ = assembled;
-    assemblySize_ = 0;
     std::vector<bool> listed(static_cast<std::size_t>(assembled.LineCount()) + 1, false);
     for (const ListedError& error : assembled.Errors())
         if (error.line >= 1 && error.line <= assembled.LineCount()) listed[static_cast<std::size_t>(error.line)] = true;
@@ -126,9 +132,8 @@ void SourceEditor::ShowAssembly(const SourceMap& assembled) {
         LineMarks& marks = MarksFor(block);
         marks.assembledLine = shown ? line : 0;
         marks.errorListed = shown && listed[static_cast<std::size_t>(line)];
-        assemblySize_ = std::max(assemblySize_, address);
     }
-    UpdateGutter();
+    gutter_->update();
 }
 
 std::int32_t SourceEditor::CodeAddressOf(const QTextBlock& block) const {
@@ -227,8 +232,10 @@ QTextBlock SourceEditor::BlockAtY(int y) {
     return {};
 }
 
+// A margin set again lays out the scroll area anew: only a new width is set.
 void SourceEditor::UpdateGutter() {
-    setViewportMargins(gutter_->WidthNeeded(), 0, 0, 0);
+    const int width = gutter_->WidthNeeded();
+    if (width != viewportMargins().left()) setViewportMargins(width, 0, 0, 0);
     PlaceGutter();
     gutter_->update();
 }

@@ -28,6 +28,11 @@ class SourceEditor : public QPlainTextEdit {
 public:
     explicit SourceEditor(QWidget* parent = nullptr);
 
+    // Replaces the text; the gutter takes its width for the new text first.
+    void SetSourceText(const QString& text);
+    // While SetSourceText works: the number of lines coming.
+    int ExpectedBlocks() const { return expectedBlocks_; }
+
     // The numbering of the current text.
     const SourceMap& Numbering() { return numbering_.Map(); }
     // The line the text cursor stands in, or SourceMap::NoLine on a blank line.
@@ -49,8 +54,6 @@ public:
     // The code address of the instruction that `block` began in the last
     // assembly, or SourceMap::NoAddress.
     std::int32_t CodeAddressOf(const QTextBlock& block) const;
-    // Highest code address of the last assembly (for the gutter's width).
-    std::int32_t AssemblySize() const { return assemblySize_; }
 
     // Where a run halted: marks the line of `ip` and scrolls it into view,
     // and puts the arrow at the line of `nextIP`. The line's place on the
@@ -109,7 +112,7 @@ private:
     WorkbenchColours colours_;
     Gutter* gutter_ = nullptr;
     SourceMap assembled_;
-    std::int32_t assemblySize_ = 0;
+    int expectedBlocks_ = 0;
     std::int32_t haltLine_ = 0;  // lines of the last assembly; 0 none
     std::int32_t nextLine_ = 0;
 };
