@@ -254,6 +254,23 @@ private slots:
         QVERIFY(!zek::ui::MarksOf(editor.document()->findBlockByNumber(3))->errorListed);
     }
 
+    void aListedLineTellsItsErrorLine() {
+        SourceEditor editor;
+        editor.resize(500, 300);
+        editor.setPlainText("mov a 1\nmul2 a\n");
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        editor.ShowAssembly(Assembled(editor));
+        auto* gutter = editor.findChild<zek::ui::Gutter*>();
+        const SourceEditor::VisibleLine listed = editor.VisibleLines().at(1);
+        const QPoint at(5, listed.top + listed.height / 2);
+        QHelpEvent help(QEvent::ToolTip, at, gutter->mapToGlobal(at));
+        QApplication::sendEvent(gutter, &help);
+        QTRY_COMPARE(QToolTip::text(), QStringLiteral("Zeile 0002: mul2 a") + QString(26, QLatin1Char(' ')) +
+                                           QStringLiteral(" Fehlercode 116 (Unbekannter ZE-Assemblerbefehl mul2)"));
+        QToolTip::hideText();
+    }
+
     void haltMarksTheLineAndShowsIt() {
         SourceEditor editor;
         editor.resize(500, 200);
