@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CTEST_ARGS ?= --output-on-failure -j$(JOBS)
 
-.PHONY: all deps build build-asan run test bench fuzz format clean
+.PHONY: all deps build build-asan run test bench fuzz package format clean
 
 all: build
 
@@ -36,8 +36,12 @@ fuzz: deps
 	cmake --build build-fuzz -j$(JOBS) --target zek_fuzz
 	@sh scripts/fuzz.sh build-fuzz
 
+package: deps
+	@ZEK_EXTRA_PACKAGES="lintian dpkg-dev file" sh scripts/install-deps.sh
+	@JOBS=$(JOBS) sh scripts/package.sh build-package
+
 format:
 	@sh scripts/format.sh
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) build-fuzz
+	rm -rf $(BUILD) $(ASAN_BUILD) build-fuzz build-package

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "core/processor/Cycle.h"
+#include "core/processor/DialogOrFileInstructions.h"
 #include "support/ScriptedWindowSystem.h"
 
 namespace zek::testing {
@@ -24,14 +24,14 @@ protected:
     double& ValueOf(std::int32_t address) { return state.Symbols[address].value; }
 
     // Runs one instruction as the cycle does: operand values read before,
-    // ErrorCode cleared, NextIP left at IP as the loop leaves it.
-    void Execute(Operation operation, std::int32_t a, std::int32_t b = 0, std::int32_t c = 0) {
+    // ErrorCode cleared; NextIP starts at IP, so that a test sees the
+    // instruction set it.
+    void Execute(DialogOrFileInstruction& execute, std::int32_t a, std::int32_t b = 0, std::int32_t c = 0) {
         Instruction instruction;
         instruction.operand1 = a;
         instruction.operand2 = b;
         instruction.operand3 = c;
         instruction.group = 6;
-        instruction.operation = operation;
         cycle = Cycle{};
         cycle.IP = ProgramLine;
         cycle.NextIP = ProgramLine;
@@ -39,7 +39,7 @@ protected:
         cycle.ValueB = ValueOf(b);
         cycle.ValueC = ValueOf(c);
         state.ErrorCode = 0;
-        ExecuteDialogOrFile(operation, state, windows, instruction, cycle);
+        execute(state, windows, instruction, cycle);
     }
 
     ZekState state;

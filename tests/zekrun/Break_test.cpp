@@ -95,6 +95,15 @@ TEST_F(ZekrunBreak, ALineWithoutAnInstructionIsRefused) {
     }
 }
 
+TEST_F(ZekrunBreak, HelpDescribesTheOption) {
+    const ZekrunResult help = sandbox.Run({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_NE(help.out.find("  --break N"), std::string::npos) << help.out;
+    const ZekrunResult withTest = Run({"--test", "x.zektest", "--break", "2"});
+    EXPECT_EQ(withTest.exitCode, 64);
+    EXPECT_EQ(withTest.err.rfind("zekrun: --break gilt nicht zusammen mit --test\n", 0), 0u) << withTest.err;
+}
+
 TEST_F(ZekrunBreak, ABadLineNumberIsAUsageError) {
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
              {"--break", "0"}, {"--break", "-2"}, {"--break", "x"}, {"--break", "2.5"}, {"--break", "99999999999"}}) {
@@ -102,7 +111,7 @@ TEST_F(ZekrunBreak, ABadLineNumberIsAUsageError) {
         const ZekrunResult result = Run(args);
         EXPECT_EQ(result.exitCode, 64);
         EXPECT_EQ(result.err.rfind("zekrun: --break erwartet eine Zeilennummer ab 1\n", 0), 0u) << result.err;
-        EXPECT_NE(result.err.find("  --break N "), std::string::npos);
+        EXPECT_NE(result.err.find("[--break N]..."), std::string::npos);
     }
     const ZekrunResult missing = sandbox.Run({"prog.zek", "--break"});
     EXPECT_EQ(missing.exitCode, 64);

@@ -12,11 +12,14 @@ namespace zek {
 // Int(value) (the largest integer not above it) as a 32-bit integer, for a
 // code or symbol address or a run mode; false when it lies beyond that
 // range or is not a number. Written without floor() so that a jump costs
-// no library call.
+// no library call. The correction for a negative fraction is rare and must
+// stay a branch: a jump target feeds the next instruction's fetch, and the
+// compiler's branch-free form (compare, set, subtract) would lengthen that
+// chain in every jump of the loop.
 inline bool IntToInt32(double value, std::int32_t& result) {
     if (!(value >= -2147483648.0 && value < 2147483648.0)) return false;
     auto truncated = static_cast<std::int64_t>(value);
-    if (static_cast<double>(truncated) > value) --truncated;
+    if (__builtin_expect_with_probability(static_cast<double>(truncated) > value, 0, 0.001)) --truncated;
     result = static_cast<std::int32_t>(truncated);
     return true;
 }

@@ -23,9 +23,4 @@ struct Cycle {
     bool ErrorHandled = false;
 };
 
-// Group 6: dialog, output-text and file instructions (input output pause
-// proof info cls printn prints read write save).
-void ExecuteDialogOrFile(Operation operation, ZekState& state, WindowSystem& windows, const Instruction& instruction,
-                         Cycle& cycle);
-
 }  // namespace zek

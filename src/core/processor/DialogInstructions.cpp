@@ -1,6 +1,6 @@
-// The dialog and output-text instructions of group 6 (input output pause
-// proof info cls printn prints) and the dispatch of the whole group; the
-// file instructions are in FileInstructions.cpp.
+// The dialog and output-text instructions of group 6: input output pause
+// proof info cls printn prints. The file instructions are in
+// FileInstructions.cpp.
 
 #include <cmath>
 #include <cstdint>
@@ -31,38 +31,9 @@ bool Dialog(ZekState& state, WindowSystem& windows, Cycle& cycle, const std::str
     windows.SetText2(state.ProgramName + ": " + instruction + "-Befehl ...");
     windows.ZEKDialog(cycle.IP, state.ProgramName, instruction, message, symbolName, value);
     const bool done = state.ErrorCode == 0;
-    if (!done) cycle.NextIP = cycle.IP;
+    cycle.NextIP = done ? cycle.IP + 1 : cycle.IP;
     windows.SetText2("");
     return done;
-}
-
-void Input(ZekState& state, WindowSystem& windows, const Instruction& instruction, Cycle& cycle) {
-    double value = cycle.ValueA;
-    if (Dialog(state, windows, cycle, "input", TextOperand(state, instruction.operand2, DialogLineBreak),
-               NameAt(state, instruction.operand1), value)) {
-        state.Symbols[instruction.operand1].value = value;
-        cycle.PutAddress = instruction.operand1;
-    }
-}
-
-void Output(ZekState& state, WindowSystem& windows, const Instruction& instruction, Cycle& cycle) {
-    double value = cycle.ValueA;
-    Dialog(state, windows, cycle, "output", TextOperand(state, instruction.operand2, DialogLineBreak),
-           NameAt(state, instruction.operand1), value);
-}
-
-void Pause(ZekState& state, WindowSystem& windows, const Instruction& instruction, Cycle& cycle) {
-    double value = 0;
-    Dialog(state, windows, cycle, "pause", TextOperand(state, instruction.operand1, DialogLineBreak), "", value);
-}
-
-void Proof(ZekState& state, WindowSystem& windows, const Instruction& instruction, const Cycle& cycle) {
-    std::string text;
-    if (instruction.operand2 != 0) text = TextOf(NameAt(state, instruction.operand2) + " ", OneLineBreak);
-    text += NameAt(state, instruction.operand1);
-    text += " = ";
-    text += GeneralNumber(cycle.ValueA);
-    windows.SetText1(text);
 }
 
 // Int(value) held within 0 .. 100 (a not-a-number counts as 0).
@@ -83,11 +54,54 @@ int DecimalPlaces(ZekState& state, double value) {
     return PlacesWithin100(places);
 }
 
+}  // namespace
+
+void ExecuteInput(ZekState& state, WindowSystem& windows, const Instruction& instruction, Cycle& cycle) {
+    double value = cycle.ValueA;
+    if (Dialog(state, windows, cycle, "input", TextOperand(state, instruction.operand2, DialogLineBreak),
+               NameAt(state, instruction.operand1), value)) {
+        state.Symbols[instruction.operand1].value = value;
+        cycle.PutAddress = instruction.operand1;
+    }
+}
+
+void ExecuteOutput(ZekState& state, WindowSystem& windows, const Instruction& instruction, Cycle& cycle) {
+    double value = cycle.ValueA;
+    Dialog(state, windows, cycle, "output", TextOperand(state, instruction.operand2, DialogLineBreak),
+           NameAt(state, instruction.operand1), value);
+}
+
+void ExecutePause(ZekState& state, WindowSystem& windows, const Instruction& instruction, Cycle& cycle) {
+    double value = 0;
+    Dialog(state, windows, cycle, "pause", TextOperand(state, instruction.operand1, DialogLineBreak), "", value);
+}
+
+void ExecuteProof(ZekState& state, WindowSystem& windows, const Instruction& instruction, Cycle& cycle) {
+    cycle.NextIP = cycle.IP + 1;
+    std::string text;
+    if (instruction.operand2 != 0) text = TextOf(NameAt(state, instruction.operand2) + " ", OneLineBreak);
+    text += NameAt(state, instruction.operand1);
+    text += " = ";
+    text += GeneralNumber(cycle.ValueA);
+    windows.SetText1(text);
+}
+
+void ExecuteInfo(ZekState& state, WindowSystem& windows, const Instruction& instruction, Cycle& cycle) {
+    cycle.NextIP = cycle.IP + 1;
+    windows.SetText1(TextOperand(state, instruction.operand1, OneLineBreak));
+}
+
+void ExecuteCls(ZekState& state, WindowSystem&, const Instruction&, Cycle& cycle) {
+    cycle.NextIP = cycle.IP + 1;
+    state.OutputText.clear();
+}
+
 // x with `before` places before and `after` places after the decimal point,
 // the sign (or a blank) in front, right-aligned in the field. A number that
 // needs more places before the point than given shows as "*"; then the
 // cycle's ValueA becomes 0, so that the sign reads positive.
-void Printn(ZekState& state, Cycle& cycle) {
+void ExecutePrintn(ZekState& state, WindowSystem&, const Instruction&, Cycle& cycle) {
+    cycle.NextIP = cycle.IP + 1;
     const int before = PlacesWithin100(cycle.ValueB);
     const int after = DecimalPlaces(state, cycle.ValueC);
 
@@ -110,25 +124,9 @@ void Printn(ZekState& state, Cycle& cycle) {
     state.OutputText += text;
 }
 
-}  // namespace
-
-void ExecuteDialogOrFile(Operation operation, ZekState& state, WindowSystem& windows, const Instruction& instruction,
-                         Cycle& cycle) {
-    cycle.NextIP = cycle.IP + 1;  // the dialogs keep IP when the dialog fails
-    switch (operation) {
-        case Operation::Input: Input(state, windows, instruction, cycle); break;
-        case Operation::Output: Output(state, windows, instruction, cycle); break;
-        case Operation::Pause: Pause(state, windows, instruction, cycle); break;
-        case Operation::Proof: Proof(state, windows, instruction, cycle); break;
-        case Operation::Info: windows.SetText1(TextOperand(state, instruction.operand1, OneLineBreak)); break;
-        case Operation::Cls: state.OutputText.clear(); break;
-        case Operation::Printn: Printn(state, cycle); break;
-        case Operation::Prints: state.OutputText += TextOf(NameAt(state, instruction.operand1), DialogLineBreak); break;
-        case Operation::Read: ExecuteRead(state, instruction, cycle); break;
-        case Operation::Write: ExecuteWrite(state, instruction, cycle); break;
-        case Operation::Save: ExecuteSave(state, instruction); break;
-        default: state.ErrorCode = 116; break;  // not a name of this group
-    }
+void ExecutePrints(ZekState& state, WindowSystem&, const Instruction& instruction, Cycle& cycle) {
+    cycle.NextIP = cycle.IP + 1;
+    state.OutputText += TextOf(NameAt(state, instruction.operand1), DialogLineBreak);
 }
 
 }  // namespace zek

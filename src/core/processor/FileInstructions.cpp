@@ -131,7 +131,8 @@ void ReadValues(ZekState& state, const fs::path& path, std::int32_t base, double
 
 }  // namespace
 
-void ExecuteWrite(ZekState& state, const Instruction& instruction, const Cycle& cycle) {
+void ExecuteWrite(ZekState& state, WindowSystem&, const Instruction& instruction, Cycle& cycle) {
+    cycle.NextIP = cycle.IP + 1;
     double count = 0;
     if (CountOperand(state, cycle.ValueB, count)) {
         const std::int32_t base = instruction.operand1;
@@ -144,7 +145,8 @@ void ExecuteWrite(ZekState& state, const Instruction& instruction, const Cycle& 
     }
 }
 
-void ExecuteRead(ZekState& state, const Instruction& instruction, const Cycle& cycle) {
+void ExecuteRead(ZekState& state, WindowSystem&, const Instruction& instruction, Cycle& cycle) {
+    cycle.NextIP = cycle.IP + 1;
     double count = 0;
     if (CountOperand(state, cycle.ValueB, count)) {
         const std::int32_t base = instruction.operand1;
@@ -156,7 +158,8 @@ void ExecuteRead(ZekState& state, const Instruction& instruction, const Cycle& c
     }
 }
 
-void ExecuteSave(ZekState& state, const Instruction& instruction) {
+void ExecuteSave(ZekState& state, WindowSystem&, const Instruction& instruction, Cycle& cycle) {
+    cycle.NextIP = cycle.IP + 1;
     ReplaceFile(state, FilePath(state, instruction.operand1, ".txt"), state.OutputText + "\r\n");
 }
 

@@ -1,7 +1,6 @@
 #include "ui/dialogs/HaltDialog.h"
 
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
 
@@ -12,6 +11,7 @@
 #include "ui/util/MessageBoxes.h"
 #include "ui/util/QtText.h"
 #include "ui/util/RunModeNames.h"
+#include "ui/util/TextView.h"
 #include "ui/util/Twips.h"
 
 namespace zek::ui {
@@ -56,11 +56,10 @@ HaltDialog::HaltDialog(DialogHost& host, QWidget* parent) : QDialog(parent), hos
     setModal(true);
     setMinimumSize(TwipsToPixelsX(MinimumWidth - FrameWidth), TwipsToPixelsY(MinimumHeight - FrameHeight));
 
-    text1_ = new QPlainTextEdit(this);
+    text1_ = new TextView(this);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setFont(FixedPitchFont(10.5));
-    text1_->setReadOnly(true);
-    text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text1_->SetWrapping(false);
 
     testmodus_ = new QLineEdit(this);
     testmodus_->setObjectName(QStringLiteral("Testmodus"));
@@ -85,18 +84,19 @@ HaltDialog::HaltDialog(DialogHost& host, QWidget* parent) : QDialog(parent), hos
 
     ZekState& state = host_.state();
     AddViewButton("Befehlsprotokoll", "Protokoll", "Zeigt Befehlsprotokoll an",
-                  [&state] { return FromCoreLines(state.InstructionProtocol); });
+                  [&state] { return state.InstructionProtocol; });
     AddViewButton("Laufzeitprotokoll", "L-Protokoll", "Zeigt Laufzeitprotokoll an",
-                  [&state] { return FromCoreLines(ExecutionProtocol(state)); });
-    AddViewButton("Code", "Code", "Zeigt Codetabelle an", [&state] { return FromCoreLines(CodeTableListing(state)); });
+                  [&state] { return ExecutionProtocol(state); });
+    AddViewButton("Code", "Code", "Zeigt Codetabelle an", [&state] { return CodeTableListing(state); });
     AddViewButton("Symboltabelle", "Symbole", "Zeigt Standardsymboltabelle (ohne Feldelemente) an",
-                  [this] { return FromCoreLines(SymbolTableListing(host_.state(), host_.windows(), false)); });
+                  [this] { return SymbolTableListing(host_.state(), host_.windows(), false); });
     AddViewButton("SymboltabelleLang", "Symbole (l)", "Zeigt vollständige Symboltabelle (mit allen Feldelementen) an",
-                  [this] { return FromCoreLines(SymbolTableListing(host_.state(), host_.windows(), true)); });
-    AddViewButton("Ausgabetext", "Ausgabetext", "Zeigt Ausgabetext an",
-                  [&state] { return FromCoreLines(state.OutputText); });
-    AddViewButton("Assemblerprogramm", "Programm", "Zeigt Programm an", [this] { return host_.SourceText(); });
-    AddViewButton("Befehlsliste", "Dokum.", "Zeigt Befehlsliste an", [] { return FromCoreLines(DocumentationText()); });
+                  [this] { return SymbolTableListing(host_.state(), host_.windows(), true); });
+    AddViewButton("Ausgabetext", "Ausgabetext", "Zeigt Ausgabetext an", [&state] { return state.OutputText; });
+    // The program as the assembler reads it.
+    AddViewButton("Assemblerprogramm", "Programm", "Zeigt Programm an",
+                  [this] { return ToCoreLines(host_.SourceText()); });
+    AddViewButton("Befehlsliste", "Dokum.", "Zeigt Befehlsliste an", [] { return DocumentationText(); });
 
     resize(TwipsToPixelsX(StartWidth - FrameWidth), TwipsToPixelsY(StartHeight - FrameHeight));
     Form_Load();
@@ -112,13 +112,15 @@ QPushButton* HaltDialog::AddButton(const char* name, const char* caption, const 
 }
 
 void HaltDialog::AddViewButton(const char* name, const char* caption, const char* tooltip,
-                               std::function<QString()> text) {
+                               std::function<std::string()> text) {
     connect(AddButton(name, caption, tooltip), &QPushButton::clicked, this,
             [this, text = std::move(text)] { ShowText(text()); });
 }
 
-void HaltDialog::ShowText(const QString& text) {
-    text1_->setPlainText(text);
+void HaltDialog::ShowText(const QString& text) { ShowText(ToCoreLines(text)); }
+
+void HaltDialog::ShowText(std::string text) {
+    text1_->SetCoreText(std::move(text));
     text1_->repaint();
 }
 

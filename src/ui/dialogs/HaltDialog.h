@@ -5,15 +5,16 @@
 
 #include <QDialog>
 #include <functional>
+#include <string>
 #include <vector>
 
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace zek::ui {
 
 class DialogHost;
+class TextView;
 
 class HaltDialog : public QDialog {
     Q_OBJECT
@@ -21,8 +22,10 @@ class HaltDialog : public QDialog {
 public:
     explicit HaltDialog(DialogHost& host, QWidget* parent = nullptr);
 
-    // Puts `text` into Text1 and repaints it at once.
+    // Puts `text` into Text1 and repaints it at once; a core text is
+    // Windows-1252 with CR LF line ends.
     void ShowText(const QString& text);
+    void ShowText(std::string text);
 
     void Fortsetzen_Click();
     void Abbruch_Click();
@@ -34,13 +37,13 @@ protected:
 
 private:
     QPushButton* AddButton(const char* name, const char* caption, const char* tooltip);
-    void AddViewButton(const char* name, const char* caption, const char* tooltip, std::function<QString()> text);
+    void AddViewButton(const char* name, const char* caption, const char* tooltip, std::function<std::string()> text);
     void Form_Load();
     void Form_Resize();
     void ShowRunMode();
 
     DialogHost& host_;
-    QPlainTextEdit* text1_ = nullptr;
+    TextView* text1_ = nullptr;
     QLineEdit* testmodus_ = nullptr;
     // The band below Text1, in reading order.
     std::vector<QWidget*> band_;

@@ -12,6 +12,7 @@
 #include "ui/util/Printing.h"
 #include "ui/util/QtText.h"
 #include "ui/util/TextFile.h"
+#include "ui/util/TextView.h"
 #include "ui/workbench/SourceEditor.h"
 
 namespace zek::ui {
@@ -142,7 +143,7 @@ void MainWindow::mnuDateiSpeichernUnter_Click() {
 }
 
 void MainWindow::mnuDrucken_Click() {
-    const QString text = PlainTextOf(text4_->isHidden() ? *text3_ : *text4_);
+    const QString text = text4_->isHidden() ? text3_->toPlainText() : PlainTextOf(*text4_);
     if (!PrintOnDefaultPrinter(text, PrinterFont(QStringLiteral("Courier"), true))) {
         ShowMessageBox(this, QStringLiteral("Beim Drucken des Textes gab es Probleme."),
                        QStringLiteral("ZEK: Drucken ..."), MessageButtons::Ok);
@@ -154,13 +155,13 @@ void MainWindow::mnuDrucken_Click() {
 
 void MainWindow::mnuAktuellenTextSpeichernUnter_Click() {
     // The text shown now; the dialog must not change which one is saved.
-    const QString text = PlainTextOf(text3_->isHidden() ? *text4_ : *text3_);
+    const std::string text = text3_->isHidden() ? EditorBytes(*this) : text3_->CoreText();
     const QString path =
         SaveFileDialog(this, state_, Text2Of(*this), QStringLiteral("ZEK: Aktuellen Text speichern unter ..."),
                        QStringLiteral("Textdateien|*.txt"));
     if (SaveDialogCancelled(*this)) return;
     if (path.isEmpty()) return;  // a blank name has its own message
-    if (!WriteTextFile(path, ToCoreLines(text))) {
+    if (!WriteTextFile(path, text)) {
         SetText2(SaveFailed);
         return;
     }

@@ -1,7 +1,6 @@
 // The "&Hilfe" menu of the main window: the help pages as message boxes,
 // the documentation in the text window, and closing that window.
 
-#include <QPlainTextEdit>
 #include <QStringList>
 #include <optional>
 
@@ -10,7 +9,6 @@
 #include "ui/shell/MainWindow.h"
 #include "ui/textwindow/TextWindow.h"
 #include "ui/util/MessageBoxes.h"
-#include "ui/util/QtText.h"
 
 namespace zek::ui {
 namespace {
@@ -138,7 +136,7 @@ void MainWindow::mnuHilfe_Click(int index) {
                 state_, [this](const QString& message) { SetText2(message); }, this);
             textWindow_->setAttribute(Qt::WA_DeleteOnClose);
         }
-        textWindow_->Text()->setPlainText(FromCoreLines(DocumentationText()));
+        textWindow_->Text()->SetCoreText(DocumentationText());
         textWindow_->setWindowTitle(QStringLiteral("ZE-Assembler: ") + QStringLiteral("Dokumentation"));
         textWindow_->FontIsMonospaced = true;
         textWindow_->ShowModeless();

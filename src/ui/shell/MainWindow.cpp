@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <utility>
 
 #include "core/assembler/Assembler.h"
 #include "core/base/DocumentationText.h"
@@ -16,11 +17,13 @@
 #include "core/reports/Reports.h"
 #include "core/store/ProgramStore.h"
 #include "ui/dialogs/AckDialog.h"
+#include "ui/shell/ExerciseCheck.h"
 #include "ui/shell/QtWindowSystem.h"
 #include "ui/util/Clipboard.h"
 #include "ui/util/Fonts.h"
 #include "ui/util/MenuActions.h"
 #include "ui/util/MessageBoxes.h"
+#include "ui/util/MessageLine.h"
 #include "ui/util/PlainText.h"
 #include "ui/util/QtText.h"
 #include "ui/util/RunModeNames.h"
@@ -59,7 +62,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, 
     return button;
 }
 
-template <class Box>
+template <typename Box>
 Box* MakeTextBox(QWidget* parent, const char* name, const char* tooltip, QRect geometry) {
     auto* box = new Box(parent);
     box->setObjectName(Utf8(name));
@@ -173,8 +176,7 @@ void MainWindow::CreateControls() {
     text4_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text4_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text4_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    text3_ = MakeTextBox<QPlainTextEdit>(client, "Text3", "Aktueller Text", TwipsRect(60, 1380, 12975, 5412));
-    text3_->setReadOnly(true);
+    text3_ = MakeTextBox<TextView>(client, "Text3", "Aktueller Text", TwipsRect(60, 1380, 12975, 5412));
     text3_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text3_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // The editor's own clipboard keys would bypass the Bearbeiten rules.
@@ -182,6 +184,7 @@ void MainWindow::CreateControls() {
     text3_->installEventFilter(this);
 
     text2_ = MakeField(client, "Text2", "Text2", "", TwipsRect(60, 6900, 12975, 285));
+    messageLine_ = new MessageLine(*text2_);
 }
 
 void MainWindow::CreateMenus() {
@@ -256,6 +259,13 @@ void MainWindow::CreateAusfuehrenMenu() {
         connect(mnuAusfuehren[index], &QAction::triggered, this, [this, index] { mnuAusfuehren_Click(index); });
 }
 
+// The exercise check closes the Testen menu, after a separator.
+void MainWindow::AddAufgabePruefen(QMenu* menu) {
+    menu->addSeparator();
+    mnuAufgabePruefen = MakeAction(menu, Utf8("mnuAufgabePrüfen"), "Aufgabe prüfen ...");
+    connect(mnuAufgabePruefen, &QAction::triggered, this, &MainWindow::mnuAufgabePruefen_Click);
+}
+
 void MainWindow::CreateHilfeMenu() {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("&Hilfe"));
     menu->setObjectName(QStringLiteral("mnuHilfeMenu"));
@@ -307,10 +317,9 @@ void MainWindow::SetText1(const QString& text) {
     text1_->repaint();
 }
 
-void MainWindow::SetText2(const QString& text) {
-    text2_->setText(text);
-    text2_->repaint();
-}
+void MainWindow::SetText2(const QString& text) { messageLine_->Show(text); }
+
+void MainWindow::SetText2Soon(const QString& text) { messageLine_->ShowSoon(text); }
 
 std::uint8_t MainWindow::ZEKSicherheitsabfrage(bool haltAllowed) {
     AckDialog dialog(FromCore(state_.ProgramName), haltAllowed, this);
@@ -556,7 +565,12 @@ void MainWindow::Form_Activate() {
 
 void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && FormLoaded) Form_Activate();
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow() || !FormLoaded) return;
+    Form_Activate();
+    if (std::exchange(reportAwaitsActivation_, false)) {
+        SelectView(QStringLiteral("TEXT"));
+        ZEKBuildNewForm();
+    }
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -658,9 +672,31 @@ void MainWindow::mnuAnzeige_Click(int index) {
             break;
     }
     SetText2(Utf8(status));
-    if (!program) text3_->setPlainText(FromCoreLines(text));
-    SelectView(program ? QStringLiteral("PROGRAMM") : QStringLiteral("TEXT"));
+    if (program) {
+        SelectView(QStringLiteral("PROGRAMM"));
+        ZEKBuildNewForm();
+    } else {
+        ShowInDisplayBox(std::move(text));
+    }
+}
+
+void MainWindow::ShowInDisplayBox(std::string text) {
+    text3_->SetCoreText(std::move(text));
+    SelectView(QStringLiteral("TEXT"));
     ZEKBuildNewForm();
+}
+
+// ---- Testen ----
+
+void MainWindow::mnuAufgabePruefen_Click() {
+    ExerciseCheck check(this, [this](const QString& message) { SetText2(message); });
+    const std::optional<ExerciseCheckReport> report = check.Check(ToCoreLines(SourceText()), state_.ProcessorActive);
+    if (!report) return;
+    ShowInDisplayBox(ToCoreLines(report->text));
+    SetText2(report->summary);
+    // The dialogs of the check hand the activation back only after they have
+    // closed; the report stays in view when it comes.
+    reportAwaitsActivation_ = !isActiveWindow();
 }
 
 void MainWindow::Hilfe_Click() {
@@ -699,7 +735,12 @@ void MainWindow::mnuAusschneiden_Click() {
     CutSelectionToClipboard(*text4_);
 }
 
-void MainWindow::mnuKopieren_Click() { CopySelectionToClipboard(text4_->isHidden() ? *text3_ : *text4_); }
+void MainWindow::mnuKopieren_Click() {
+    if (text4_->isHidden())
+        CopySelectionToClipboard(*text3_);
+    else
+        CopySelectionToClipboard(*text4_);
+}
 
 void MainWindow::mnuEinfuegen_Click() {
     if (!text3_->isHidden()) return;

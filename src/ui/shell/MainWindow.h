@@ -25,11 +25,12 @@
 #include "core/store/WindowSystem.h"
 #include "core/store/ZekState.h"
 #include "ui/dialogs/DialogHost.h"
+#include "ui/util/TextView.h"
 
 class QAction;
-class QMenu;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
@@ -37,6 +38,7 @@ class QTimer;
 namespace zek::ui {
 
 class FindDialog;
+class MessageLine;
 class QtWindowSystem;
 class SourceEditor;
 class TextWindow;
@@ -53,13 +55,15 @@ public:
     WindowSystem& windows() override;
     QString SourceText() const override;
     void SetText2(const QString& text) override;  // sets and repaints at once
+    // A message that may wait a moment, shown at most every MessageLine::Interval.
+    void SetText2Soon(const QString& text);
     std::uint8_t ZEKSicherheitsabfrage(bool haltAllowed) override;
 
     // The one-line field written by the Processor (proof, info), repainted at once.
     void SetText1(const QString& text);
 
     QPlainTextEdit* Text4();
-    QPlainTextEdit* Text3() { return text3_; }
+    TextView* Text3() { return text3_; }
     // Text4 as the source editor it is.
     SourceEditor* Editor() { return text4_; }
 
@@ -98,6 +102,9 @@ public:
     void mnuDateiSpeichernUnter_Click();
     void mnuDrucken_Click();
     void mnuAktuellenTextSpeichernUnter_Click();
+
+    // Testen menu
+    void mnuAufgabePruefen_Click();  // "Aufgabe prüfen ...": checks the editor's text against a test file
 
     // Help pages and the text window (HelpPages.cpp)
     void mnuHilfe_Click(int index);
@@ -164,6 +171,7 @@ public:
     // The workbench's menus, before "&Hilfe"
     QMenu* mnuQuelltext = nullptr;
     QMenu* mnuTesten = nullptr;
+    QAction* mnuAufgabePruefen = nullptr;  // objectName "mnuAufgabePrüfen"
 
 signals:
     // The window has closed and no run is on the stack any more: the
@@ -185,10 +193,11 @@ private:
     void CreateBearbeitenMenu();
     void CreateAnzeigenMenu();
     void CreateAusfuehrenMenu();
-    void CreateHilfeMenu();
     void CreateQuelltextMenu();
     void CreateBeispieleMenu(QMenu* parent);
     void CreateTestenMenu();
+    void AddAufgabePruefen(QMenu* menu);
+    void CreateHilfeMenu();
     void ConnectControls();
     void ConnectWorkbench();
 
@@ -198,6 +207,9 @@ private:
     bool Form_QueryUnload();  // true allows the close
 
     void ShowMessage(const QString& text, const QString& title);
+    // Shows `text` (Windows-1252, CR LF line ends) in the display box Text3
+    // in place of the editor.
+    void ShowInDisplayBox(std::string text);
     void ShowLastError();
     void ShowRunMode();
     // The highest code address whose last execution failed, and its code.
@@ -219,6 +231,7 @@ private:
     std::unique_ptr<QtWindowSystem> windows_;
     bool FormLoaded = false;
     bool closedDuringRun_ = false;
+    bool reportAwaitsActivation_ = false;  // the exercise report is shown again after Form_Activate
 
     QLineEdit* textAktiv_ = nullptr;
     QPushButton* start_ = nullptr;
@@ -231,8 +244,9 @@ private:
     QPushButton* beenden_ = nullptr;
     QLabel* lDatei_ = nullptr;
     SourceEditor* text4_ = nullptr;
-    QPlainTextEdit* text3_ = nullptr;
+    TextView* text3_ = nullptr;
     QLineEdit* text2_ = nullptr;
+    MessageLine* messageLine_ = nullptr;
     QTimer* timer1_ = nullptr;
 
     // The modeless text window, while it is open.

@@ -17,14 +17,16 @@ MessageAnswer QtWindowSystem::MessageBox(const std::string& text, const std::str
 
 void QtWindowSystem::SetText1(const std::string& text) { window_.SetText1(FromCore(text)); }
 
-void QtWindowSystem::SetText2(const std::string& text) { window_.SetText2(FromCore(text)); }
+// The symbol listings write a progress text every thousand symbols; showing
+// each of them would take longer than the listing itself.
+void QtWindowSystem::SetText2(const std::string& text) { window_.SetText2Soon(FromCore(text)); }
 
 // The source shows where the run stands while the dialog is open, and the
 // dialog leaves that line visible.
 void QtWindowSystem::ShowHaltDialog(const std::string& caption, const std::string& text, HaltLocation where) {
     HaltDialog dialog(window_, &window_);
     dialog.setWindowTitle(FromCore(caption));
-    dialog.ShowText(FromCoreLines(text));
+    dialog.ShowText(text);
     KeepVisibleBeside(dialog, window_.ShowWhereHalted(where));
     dialog.exec();
 }
@@ -38,7 +40,13 @@ void QtWindowSystem::ZEKDialog(std::int32_t programLine, const std::string& prog
     ioDialogOpen_ = false;
 }
 
-void QtWindowSystem::Yield() { QCoreApplication::processEvents(); }
+// The core yields every thousand instructions, far more often than anyone
+// can click: the events are looked at only once the interval has passed.
+void QtWindowSystem::Yield() {
+    if (Clock::now() - lastEvents_ < YieldInterval) return;
+    QCoreApplication::processEvents();
+    lastEvents_ = Clock::now();
+}
 
 void QtWindowSystem::CloseTextWindow() { window_.CloseTextWindow(); }
 

@@ -2,6 +2,8 @@
 // The window system the core talks to while the main window runs it:
 // message boxes, the main window's fields, the halt and I/O dialogs.
 
+#include <chrono>
+
 #include "core/store/WindowSystem.h"
 
 namespace zek::ui {
@@ -14,19 +16,27 @@ public:
 
     MessageAnswer MessageBox(const std::string& text, const std::string& title, MessageButtons buttons) override;
     void SetText1(const std::string& text) override;
+    // Shown at most every MessageLine::Interval; the last one always shows.
     void SetText2(const std::string& text) override;
     void ShowHaltDialog(const std::string& caption, const std::string& text, HaltLocation where) override;
     void ZEKDialog(std::int32_t programLine, const std::string& programName, const std::string& instruction,
                    const std::string& message, const std::string& symbolName, double& value) override;
+    // Processes the pending events when at least YieldInterval has passed
+    // since it last did; a call before returns at once.
     void Yield() override;
     void CloseTextWindow() override;
 
     // Set while the I/O dialog is open (the main window then shows "Programm hält an").
     bool IoDialogOpen() const { return ioDialogOpen_; }
 
+    static constexpr std::chrono::milliseconds YieldInterval{1};
+
 private:
+    using Clock = std::chrono::steady_clock;
+
     MainWindow& window_;
     bool ioDialogOpen_ = false;
+    Clock::time_point lastEvents_{};
 };
 
 }  // namespace zek::ui

@@ -108,6 +108,7 @@ void MainWindow::CreateTestenMenu() {
                 {"mnuHaltepunkteLoeschen", "&Alle Haltepunkte entfernen", Qt::CTRL | Qt::SHIFT | Qt::Key_F9,
                  &MainWindow::mnuHaltepunkteLoeschen_Click},
                 {"mnuZurFehlerzeile", "Zur &Fehlerzeile springen", Qt::Key_F8, &MainWindow::mnuZurFehlerzeile_Click}});
+    AddAufgabePruefen(mnuTesten);
 }
 
 void MainWindow::ConnectWorkbench() {

@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextCursor>
@@ -18,10 +17,10 @@
 #include "ui/util/FileDialogs.h"
 #include "ui/util/Fonts.h"
 #include "ui/util/MessageBoxes.h"
-#include "ui/util/PlainText.h"
 #include "ui/util/Printing.h"
 #include "ui/util/QtText.h"
 #include "ui/util/TextFile.h"
+#include "ui/util/TextView.h"
 #include "ui/util/Twips.h"
 
 namespace zek::ui {
@@ -46,7 +45,7 @@ TextWindow::TextWindow(ZekState& state, StatusLine text2, QWidget* parent)
     CreateControls();
     CreateMenus();
     resize(TwipsToPixelsX(12210), TwipsToPixelsY(6480) + menuBar()->sizeHint().height());
-    text_->installEventFilter(this);
+    text_->Editor()->installEventFilter(this);
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &TextWindow::OnFocusWindowChanged);
     Form_Load();
 }
@@ -95,11 +94,8 @@ void TextWindow::CreateControls() {
     varioFontLabel_->setFont(FontOf(varioFontLabel_->text(), false, 8));
     varioFontLabel_->hide();
 
-    text_ = new QPlainTextEdit(client);
+    text_ = new TextBox(client);
     text_->setObjectName(QStringLiteral("Text"));
-    text_->setReadOnly(true);
-    text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text_->setGeometry(TwipsRect(120, 480, 12012, 5892));
 
     connect(hScroll1_, &QScrollBar::valueChanged, this, &TextWindow::HScroll1_Change);
@@ -239,16 +235,9 @@ void TextWindow::resizeEvent(QResizeEvent* event) {
     if (width > 0 && height > 0) text_->setGeometry(left, top, width, height);
 }
 
-QString TextWindow::CurrentText() const { return PlainTextOf(*text_); }
+QString TextWindow::CurrentText() const { return text_->toPlainText(); }
 
-std::string TextWindow::CurrentCoreText() const { return ToCoreLines(CurrentText()); }
-
-void TextWindow::ReplaceText(const QString& text) {
-    // Through a cursor, so that Ctrl+Z can undo the change.
-    QTextCursor cursor(text_->document());
-    cursor.select(QTextCursor::Document);
-    cursor.insertText(text);
-}
+std::string TextWindow::CurrentCoreText() const { return text_->CoreText(); }
 
 void TextWindow::mnuAbspeichern_Click() {
     const QString path = SaveFileDialog(this, state_, text2_, QStringLiteral("Text in Datei sichern ..."),
@@ -284,7 +273,7 @@ void TextWindow::mnuRuecksetzen_Click() {
     const MessageAnswer answer = ShowMessageBox(this, QStringLiteral("Rücksetzen: Alle Änderungen gehen verloren!"),
                                                 QuestionTitle, MessageButtons::OkCancel);
     if (answer == MessageAnswer::Ok) {
-        ReplaceText(activationText_);
+        text_->ReplaceText(activationText_);
         text2_(QStringLiteral("Editor: Text zurückgesetzt."));
     } else {
         text2_(QStringLiteral("Editor: Text doch nicht zurückgesetzt."));
@@ -328,7 +317,7 @@ bool TextWindow::Form_Unload() {
         const QString question = QStringLiteral("Abbrechen: Alle Änderungen an der Textdatei ") + EditorFileName +
                                  QStringLiteral(" gehen verloren!");
         if (ShowMessageBox(this, question, QuestionTitle, MessageButtons::OkCancel) == MessageAnswer::Ok) {
-            ReplaceText(activationText_);
+            text_->ReplaceText(activationText_);
             EditorResultText = activationText_;
             text2_(QStringLiteral("Editor mit Verwerfen aller Änderungen beendet."));
             return true;
@@ -343,23 +332,28 @@ bool TextWindow::Form_Unload() {
 
 void TextWindow::mnuAusschneiden_Click() {
     if (!IsEditMode()) return;
-    CutSelectionToClipboard(*text_);
+    CutSelectionToClipboard(*text_->Editor());
 }
 
-void TextWindow::mnuKopieren_Click() { CopySelectionToClipboard(*text_); }
+void TextWindow::mnuKopieren_Click() {
+    if (IsEditMode())
+        CopySelectionToClipboard(*text_->Editor());
+    else
+        CopySelectionToClipboard(*text_->View());
+}
 
 void TextWindow::mnuEinfuegen_Click() {
     if (!IsEditMode()) return;
-    PasteInFrontOfSelection(*text_);
+    PasteInFrontOfSelection(*text_->Editor());
 }
 
 void TextWindow::Recode(bool inDos) {
     mnuInDOS->setEnabled(!inDos);
     mnuInWin->setEnabled(inDos);
     const std::string text = CurrentCoreText();
-    ReplaceText(FromCoreLines(inDos ? ConvertInDOS(text) : ConvertInWin(text)));
+    text_->ReplaceText(FromCoreLines(inDos ? ConvertInDOS(text) : ConvertInWin(text)));
     codepagetext_->setText(inDos ? QStringLiteral("Zeichenbelegung: DOS") : QStringLiteral("Zeichenbelegung: Windows"));
-    text_->viewport()->update();
+    text_->Shown()->update();
 }
 
 void TextWindow::mnuInDOS_Click() { Recode(true); }
@@ -439,7 +433,7 @@ void TextWindow::mnuEdithilfe_Click() {
 
 // Ctrl+Del deletes the rest of the line, as the editor's help promises.
 bool TextWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == text_ && event->type() == QEvent::KeyPress && IsEditMode()) {
+    if (watched == text_->Editor() && event->type() == QEvent::KeyPress && IsEditMode()) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::ControlModifier) {
             QTextCursor cursor = text_->textCursor();

@@ -15,12 +15,12 @@
 #include <array>
 
 #include "core/store/ZekState.h"
+#include "ui/textwindow/TextBox.h"
 #include "ui/util/StatusLine.h"
 
 class QAction;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class QScrollBar;
 
@@ -33,7 +33,7 @@ public:
     // `text2` receives the status messages (the main window's Text2).
     TextWindow(ZekState& state, StatusLine text2, QWidget* parent = nullptr);
 
-    QPlainTextEdit* Text() { return text_; }
+    TextBox* Text() { return text_; }
     void SetEditable(bool editable);
     bool IsEditMode() const;
     // Shows the window modeless and activates it.
@@ -102,7 +102,6 @@ private:
     void ShowFontButton();
     QString CurrentText() const;
     std::string CurrentCoreText() const;
-    void ReplaceText(const QString& text);
     void Recode(bool inDos);
     QString CodePageDescription() const;
 
@@ -124,7 +123,7 @@ private:
     QLabel* codepagetext_ = nullptr;
     QLabel* monoFontLabel_ = nullptr;
     QLabel* varioFontLabel_ = nullptr;
-    QPlainTextEdit* text_ = nullptr;
+    TextBox* text_ = nullptr;
 };
 
 }  // namespace zek::ui

@@ -6,16 +6,26 @@
 #include <QTextCursor>
 
 #include "ui/util/PlainText.h"
+#include "ui/util/TextView.h"
 
 namespace zek::ui {
+namespace {
 
-void CopySelectionToClipboard(const QPlainTextEdit& box) {
-    const QTextCursor cursor = box.textCursor();
-    const QString text = PlainTextOf(box).mid(cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart());
+void ReplaceClipboardText(const QString& text) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     if (!text.isEmpty()) clipboard->setText(text);
 }
+
+}  // namespace
+
+void CopySelectionToClipboard(const QPlainTextEdit& box) {
+    const QTextCursor cursor = box.textCursor();
+    ReplaceClipboardText(
+        PlainTextOf(box).mid(cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart()));
+}
+
+void CopySelectionToClipboard(const TextView& view) { ReplaceClipboardText(view.SelectedText()); }
 
 void CutSelectionToClipboard(QPlainTextEdit& box) {
     CopySelectionToClipboard(box);

@@ -6,10 +6,13 @@ class QPlainTextEdit;
 
 namespace zek::ui {
 
+class TextView;
+
 // Replaces the clipboard's content with the selected characters of `box`,
 // with "\n" line breaks (also where Shift+Enter made a line separator) and
 // no-break spaces kept. An empty selection leaves the clipboard empty.
 void CopySelectionToClipboard(const QPlainTextEdit& box);
+void CopySelectionToClipboard(const TextView& view);
 
 // Copies the selection as above and removes it from `box`.
 void CutSelectionToClipboard(QPlainTextEdit& box);

@@ -22,7 +22,7 @@ class PrintnTest : public DialogOrFileTest, public ::testing::WithParamInterface
 TEST_P(PrintnTest, AppendsTheFormattedNumber) {
     const PrintnCase& p = GetParam();
     state.OutputText = "<";
-    Execute(Operation::Printn, Symbol("x", p.x), Symbol("b", p.b), Symbol("c", p.c));
+    Execute(ExecutePrintn, Symbol("x", p.x), Symbol("b", p.b), Symbol("c", p.c));
     EXPECT_EQ(state.OutputText, "<" + p.appended);
     EXPECT_EQ(state.ErrorCode, 0);
     EXPECT_EQ(cycle.NextIP, ProgramLine + 1);
@@ -43,14 +43,14 @@ INSTANTIATE_TEST_SUITE_P(
                       PrintnCase{0.5, 1, 200, " 0.5" + std::string(99, '0')}));  // c held at 100, field 103
 
 TEST_F(DialogInstructionsTest, PrintnOverflowMarkMakesTheSignPositive) {
-    Execute(Operation::Printn, Symbol("x", -12345), Symbol("b", 2), Symbol("c", 0));
+    Execute(ExecutePrintn, Symbol("x", -12345), Symbol("b", 2), Symbol("c", 0));
     EXPECT_EQ(state.OutputText, " **");
     EXPECT_EQ(cycle.ValueA, 0);
     EXPECT_EQ(ValueOf(cycle.PutAddress), 0);  // nothing reported as written
 }
 
 TEST_F(DialogInstructionsTest, PrintnDecimalsBeyondSixteenBitsAreAnInternalFault) {
-    Execute(Operation::Printn, Symbol("x", 2.4), Symbol("b", 3), Symbol("c", 40000));
+    Execute(ExecutePrintn, Symbol("x", 2.4), Symbol("b", 3), Symbol("c", 40000));
     EXPECT_EQ(state.OutputText, "   2");  // the places after the point stay 0
     EXPECT_EQ(state.ErrorCode, 100);
     EXPECT_FALSE(state.FaultDescription.empty());
@@ -61,18 +61,18 @@ TEST_F(DialogInstructionsTest, PrintnDecimalsBeyondSixteenBitsAreAnInternalFault
 
 TEST_F(DialogInstructionsTest, PrintsDecodesBlanksAndLineBreaks) {
     state.OutputText = "alt";
-    Execute(Operation::Prints, Symbol("Wort~\\"));
+    Execute(ExecutePrints, Symbol("Wort~\\"));
     EXPECT_EQ(state.OutputText, "altWort \r\n");
 }
 
 TEST_F(DialogInstructionsTest, PrintsOfTheMissingOperandWritesItsName) {
-    Execute(Operation::Prints, 0);
+    Execute(ExecutePrints, 0);
     EXPECT_EQ(state.OutputText, ".");
 }
 
 TEST_F(DialogInstructionsTest, ClsEmptiesTheOutputText) {
     state.OutputText = "Ergebnis";
-    Execute(Operation::Cls, 0);
+    Execute(ExecuteCls, 0);
     EXPECT_EQ(state.OutputText, "");
     EXPECT_EQ(cycle.NextIP, ProgramLine + 1);
 }
@@ -80,17 +80,17 @@ TEST_F(DialogInstructionsTest, ClsEmptiesTheOutputText) {
 // ---- info, proof ---------------------------------------------------------
 
 TEST_F(DialogInstructionsTest, InfoShowsTheDecodedTextOnOneLine) {
-    Execute(Operation::Info, Symbol("Teil~1\\Teil~2"));
-    Execute(Operation::Info, 0);
+    Execute(ExecuteInfo, Symbol("Teil~1\\Teil~2"));
+    Execute(ExecuteInfo, 0);
     EXPECT_EQ(windows.text1, (std::vector<std::string>{"Teil 1 / Teil 2", ""}));
     EXPECT_TRUE(windows.dialogs.empty());
 }
 
 TEST_F(DialogInstructionsTest, ProofShowsTextNameAndValue) {
     const std::int32_t summe = Symbol("Summe", 2.5);
-    Execute(Operation::Proof, summe, Symbol("Zwischen\\stand:"));
-    Execute(Operation::Proof, summe);
-    Execute(Operation::Proof, Symbol("Gro\xDF~x", 1E20));  // operand 1's name is not decoded
+    Execute(ExecuteProof, summe, Symbol("Zwischen\\stand:"));
+    Execute(ExecuteProof, summe);
+    Execute(ExecuteProof, Symbol("Gro\xDF~x", 1E20));  // operand 1's name is not decoded
     EXPECT_EQ(windows.text1,
               (std::vector<std::string>{"Zwischen / stand: Summe = 2.5", "Summe = 2.5", "Gro\xDF~x = 1E+20"}));
 }
@@ -115,7 +115,7 @@ TEST_F(DialogInstructionsTest, InputStoresTheAcceptedValue) {
     state.ProgramName = "Messung";
     const std::int32_t a = Symbol("a", 7);
     windows.dialogActions.push_back(ScriptedWindowSystem::Enter(42));
-    Execute(Operation::Input, a, Symbol("\\Wert~eingeben:"));
+    Execute(ExecuteInput, a, Symbol("\\Wert~eingeben:"));
 
     ASSERT_EQ(windows.dialogs.size(), 1u);
     const auto& shown = windows.dialogs[0];
@@ -132,7 +132,7 @@ TEST_F(DialogInstructionsTest, InputStoresTheAcceptedValue) {
 }
 
 TEST_F(DialogInstructionsTest, InputWithoutTextShowsAnEmptyMessage) {
-    Execute(Operation::Input, Symbol("a"));
+    Execute(ExecuteInput, Symbol("a"));
     ASSERT_EQ(windows.dialogs.size(), 1u);
     EXPECT_EQ(windows.dialogs[0].message, "");
 }
@@ -146,7 +146,7 @@ TEST_F(DialogInstructionsTest, InputRunsAgainWhenTheDialogFails) {
     cycle.IP = ProgramLine;
     cycle.NextIP = ProgramLine;
     cycle.ValueA = 7;
-    ExecuteDialogOrFile(Operation::Input, state, failing, instruction, cycle);
+    ExecuteInput(state, failing, instruction, cycle);
 
     EXPECT_EQ(ValueOf(a), 7);
     EXPECT_EQ(cycle.PutAddress, 0);
@@ -158,7 +158,7 @@ TEST_F(DialogInstructionsTest, InputRunsAgainWhenTheDialogFails) {
 TEST_F(DialogInstructionsTest, OutputShowsTheSymbolAndStoresNothing) {
     const std::int32_t a = Symbol("Ergebnis", 1.5);
     windows.dialogActions.push_back(ScriptedWindowSystem::Enter(99));
-    Execute(Operation::Output, a, Symbol("Das~Ergebnis"));
+    Execute(ExecuteOutput, a, Symbol("Das~Ergebnis"));
 
     ASSERT_EQ(windows.dialogs.size(), 1u);
     EXPECT_EQ(windows.dialogs[0].instruction, "output");
@@ -172,7 +172,7 @@ TEST_F(DialogInstructionsTest, OutputShowsTheSymbolAndStoresNothing) {
 }
 
 TEST_F(DialogInstructionsTest, PauseShowsOnlyItsText) {
-    Execute(Operation::Pause, Symbol("Weiter?", 3));
+    Execute(ExecutePause, Symbol("Weiter?", 3));
     ASSERT_EQ(windows.dialogs.size(), 1u);
     EXPECT_EQ(windows.dialogs[0].instruction, "pause");
     EXPECT_EQ(windows.dialogs[0].message, "Weiter?");
@@ -186,17 +186,11 @@ TEST_F(DialogInstructionsTest, OutputAndPauseRunAgainWhenTheDialogFails) {
     FailingDialog failing(state);
     Instruction instruction;
     instruction.operand1 = Symbol("a", 1);
-    for (const Operation operation : {Operation::Output, Operation::Pause}) {
+    for (DialogOrFileInstruction* execute : {ExecuteOutput, ExecutePause}) {
         cycle.IP = ProgramLine;
-        ExecuteDialogOrFile(operation, state, failing, instruction, cycle);
+        execute(state, failing, instruction, cycle);
         EXPECT_EQ(cycle.NextIP, ProgramLine);
     }
-}
-
-TEST_F(DialogInstructionsTest, AnOperationOfAnotherGroupIsUnknownHere) {
-    Execute(Operation::Add, 0);
-    EXPECT_EQ(state.ErrorCode, 116);
-    EXPECT_EQ(cycle.NextIP, ProgramLine + 1);
 }
 
 }  // namespace

@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
 #include "support/RunFixture.h"
 
 namespace zek::testing {
@@ -34,6 +40,31 @@ TEST_F(DialogRunTest, AProgramBuildsItsOutputText) {
     RunProgram();
     EXPECT_EQ(state.ErrorCode, 0);
     EXPECT_EQ(state.OutputText, "Summe:   12.3\r\n-7");
+}
+
+// Each of the eleven group-6 mnemonics reaches its own instruction: the
+// effects below tell every one of them apart from the others.
+TEST_F(DialogRunTest, EveryDialogOrFileMnemonicRunsItsOwnInstruction) {
+    const auto directory = std::filesystem::temp_directory_path() / "zek-dialog-run";
+    std::filesystem::remove_all(directory);
+    std::filesystem::create_directories(directory);
+    state.DataDirectory = directory.string();
+    Load({"mov x 2", "input a Wert", "output a", "pause Weiter", "proof x", "info Hallo", "prints alt", "cls",
+          "printn x 1 0", "prints ~Ende", "write x 0", "mov x 0", "read x 0", "save Protokoll", "exit"});
+    windows.dialogActions.push_back(ScriptedWindowSystem::Enter(5));
+    RunProgram();
+
+    EXPECT_EQ(state.ErrorCode, 0);
+    std::vector<std::string> dialogs;
+    for (const auto& dialog : windows.dialogs) dialogs.push_back(dialog.instruction);
+    EXPECT_EQ(dialogs, (std::vector<std::string>{"input", "output", "pause"}));
+    EXPECT_EQ(ValueOf("a"), 5);
+    EXPECT_EQ(windows.text1, (std::vector<std::string>{"x = 2", "Hallo"}));
+    EXPECT_EQ(state.OutputText, " 2 Ende");
+    EXPECT_EQ(ValueOf("x"), 2);  // written, cleared, read back
+    std::ifstream saved(directory / "protokoll.txt", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(saved), {}), " 2 Ende\r\n");
+    std::filesystem::remove_all(directory);
 }
 
 }  // namespace

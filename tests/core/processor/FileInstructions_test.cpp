@@ -63,7 +63,7 @@ protected:
 
 TEST_F(FileInstructionsTest, WriteNormalisesEachValueOnItsOwnLine) {
     const std::int32_t base = Array({2, -0.5, 1E20, 1.5E-07, 0, -1E-300});
-    Execute(Operation::Write, base, Symbol("5", 5));
+    Execute(ExecuteWrite, base, Symbol("5", 5));
     EXPECT_EQ(state.ErrorCode, 0);
     EXPECT_EQ(cycle.NextIP, ProgramLine + 1);
     EXPECT_EQ(Contents(directory / "werte.dat"), " 2\r\n-0.5\r\n 1E20\r\n 1.5E-07\r\n 0\r\n-1E-300\r\n");
@@ -73,16 +73,16 @@ TEST_F(FileInstructionsTest, WriteNormalisesEachValueOnItsOwnLine) {
 TEST_F(FileInstructionsTest, WriteOfCountZeroWritesOneLineAndNegativeCountNothing) {
     const std::int32_t base = Array({4, 5});
     Put(directory / "werte.dat", "alter Inhalt");
-    Execute(Operation::Write, base, Symbol("-1", -1));
+    Execute(ExecuteWrite, base, Symbol("-1", -1));
     EXPECT_EQ(Contents(directory / "werte.dat"), "alter Inhalt");
-    Execute(Operation::Write, base, 0);
+    Execute(ExecuteWrite, base, 0);
     EXPECT_EQ(Contents(directory / "werte.dat"), " 4\r\n");
     EXPECT_EQ(state.ErrorCode, 0);
 }
 
 TEST_F(FileInstructionsTest, WriteBeyondTheTableWritesTheRestAndSets117) {
     const std::int32_t base = Array({1, 2});
-    Execute(Operation::Write, base, Symbol("1E99", 1E99));  // far beyond: the count is 1E99
+    Execute(ExecuteWrite, base, Symbol("1E99", 1E99));  // far beyond: the count is 1E99
     EXPECT_EQ(state.ErrorCode, 117);
     EXPECT_EQ(Contents(directory / "werte.dat"), " 1\r\n 2\r\n 1E99\r\n");  // the count symbol is last
 }
@@ -91,7 +91,7 @@ TEST_F(FileInstructionsTest, WriteKeepsThePermissionsOfTheReplacedFile) {
     const fs::path file = directory / "werte.dat";
     Put(file, "alt");
     fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
-    Execute(Operation::Write, Array({3}), 0);
+    Execute(ExecuteWrite, Array({3}), 0);
     EXPECT_EQ(Contents(file), " 3\r\n");
     EXPECT_EQ(fs::status(file).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
 }
@@ -104,10 +104,10 @@ TEST_F(FileInstructionsTest, ValuesOfFifteenDigitsReadBackExactly) {
                                      0.333333333333333};
     const std::int32_t base = Array(values);
     const std::int32_t count = Symbol(std::to_string(values.size() - 1), static_cast<double>(values.size() - 1));
-    Execute(Operation::Write, base, count);
+    Execute(ExecuteWrite, base, count);
     for (std::size_t i = 0; i < values.size(); ++i) ValueOf(base + static_cast<std::int32_t>(i)) = 0;
 
-    Execute(Operation::Read, base, count);
+    Execute(ExecuteRead, base, count);
     EXPECT_EQ(state.ErrorCode, 0);
     for (std::size_t i = 0; i < values.size(); ++i)
         EXPECT_EQ(ValueOf(base + static_cast<std::int32_t>(i)), values[i]) << "line " << i;
@@ -115,7 +115,7 @@ TEST_F(FileInstructionsTest, ValuesOfFifteenDigitsReadBackExactly) {
 
 TEST_F(FileInstructionsTest, ReadOfAMissingFileCreatesItEmptyAndSets117) {
     const std::int32_t base = Array({7, 8});
-    Execute(Operation::Read, base, Symbol("1", 1));
+    Execute(ExecuteRead, base, Symbol("1", 1));
     EXPECT_EQ(state.ErrorCode, 117);
     EXPECT_TRUE(fs::is_regular_file(directory / "werte.dat"));
     EXPECT_EQ(fs::file_size(directory / "werte.dat"), 0u);
@@ -126,7 +126,7 @@ TEST_F(FileInstructionsTest, ReadOfAMissingFileCreatesItEmptyAndSets117) {
 TEST_F(FileInstructionsTest, ReadOfAShortFileKeepsTheRemainingValuesAndSets113) {
     const std::int32_t base = Array({0, 0, 0, 40, 50, 60});
     Put(directory / "werte.dat", " 1\r\n 2\r\n 3\r\n");
-    Execute(Operation::Read, base, Symbol("5", 5));
+    Execute(ExecuteRead, base, Symbol("5", 5));
     EXPECT_EQ(state.ErrorCode, 113);
     const std::vector<double> expected{1, 2, 3, 40, 50, 60};
     for (std::int32_t i = 0; i < 6; ++i) EXPECT_EQ(ValueOf(base + i), expected[static_cast<std::size_t>(i)]);
@@ -135,7 +135,7 @@ TEST_F(FileInstructionsTest, ReadOfAShortFileKeepsTheRemainingValuesAndSets113) 
 TEST_F(FileInstructionsTest, ReadAcceptsCommaLoneLineFeedsAndALastLineWithoutEnd) {
     const std::int32_t base = Array({0, 0, 0, 0, 9});
     Put(directory / "werte.dat", "3,5\r\n-2.5D2\n kein Wert\r\n7");
-    Execute(Operation::Read, base, Symbol("3", 3));
+    Execute(ExecuteRead, base, Symbol("3", 3));
     EXPECT_EQ(state.ErrorCode, 0);
     EXPECT_EQ(ValueOf(base), 3.5);
     EXPECT_EQ(ValueOf(base + 1), -250);
@@ -147,7 +147,7 @@ TEST_F(FileInstructionsTest, ReadAcceptsCommaLoneLineFeedsAndALastLineWithoutEnd
 TEST_F(FileInstructionsTest, ReadHoldsValuesWithinTheLimitAndSets101) {
     const std::int32_t base = Array({0, 0, 0});
     Put(directory / "werte.dat", "1E400\r\n-1E400\r\n1E100\r\n");
-    Execute(Operation::Read, base, Symbol("2", 2));
+    Execute(ExecuteRead, base, Symbol("2", 2));
     EXPECT_EQ(state.ErrorCode, 101);
     EXPECT_EQ(ValueOf(base), ValueLimit);
     EXPECT_EQ(ValueOf(base + 1), -ValueLimit);
@@ -158,7 +158,7 @@ TEST_F(FileInstructionsTest, ReadBeyondTheTableSets114) {
     const std::int32_t base = Array({0, 0});
     Put(directory / "werte.dat", " 1\r\n 2\r\n 3\r\n 4\r\n");
     const std::int32_t count = Symbol("3", 3);  // the table ends with this symbol
-    Execute(Operation::Read, base, count);
+    Execute(ExecuteRead, base, count);
     EXPECT_EQ(state.ErrorCode, 114);
     EXPECT_EQ(ValueOf(base), 1);
     EXPECT_EQ(ValueOf(base + 1), 2);
@@ -170,13 +170,13 @@ TEST_F(FileInstructionsTest, AWriteProtectedDataFileReads) {
     Put(file, " 6\r\n");
     fs::permissions(file, fs::perms::owner_read);
     const std::int32_t base = Array({0});
-    Execute(Operation::Read, base, 0);
+    Execute(ExecuteRead, base, 0);
     EXPECT_EQ(state.ErrorCode, 0);
     EXPECT_EQ(ValueOf(base), 6);
 }
 
 TEST_F(FileInstructionsTest, ReadWithNegativeCountDoesNotTouchTheFileSystem) {
-    Execute(Operation::Read, Array({1}), Symbol("-1", -1));
+    Execute(ExecuteRead, Array({1}), Symbol("-1", -1));
     EXPECT_EQ(state.ErrorCode, 0);
     EXPECT_TRUE(DirectoryEntries().empty());
 }
@@ -186,10 +186,10 @@ TEST_F(FileInstructionsTest, ReadWithNegativeCountDoesNotTouchTheFileSystem) {
 TEST_F(FileInstructionsTest, SaveWritesTheOutputTextAndALineBreak) {
     const std::int32_t name = Symbol("Bericht");
     state.OutputText = "Zeile 1\r\nZeile 2";
-    Execute(Operation::Save, name);
+    Execute(ExecuteSave, name);
     EXPECT_EQ(Contents(directory / "bericht.txt"), "Zeile 1\r\nZeile 2\r\n");
-    Execute(Operation::Cls, 0);
-    Execute(Operation::Save, name);
+    Execute(ExecuteCls, 0);
+    Execute(ExecuteSave, name);
     EXPECT_EQ(Contents(directory / "bericht.txt"), "\r\n");
     EXPECT_EQ(state.ErrorCode, 0);
 }
@@ -200,8 +200,8 @@ TEST_F(FileInstructionsTest, FileNamesStayInTheDataDirectory) {
     const fs::path inside = directory / "a" / "b";
     fs::create_directories(inside);
     state.DataDirectory = inside.string();
-    Execute(Operation::Write, Symbol("../../x", 1), 0);
-    Execute(Operation::Save, Symbol("/tmp/zek"));
+    Execute(ExecuteWrite, Symbol("../../x", 1), 0);
+    Execute(ExecuteSave, Symbol("/tmp/zek"));
     EXPECT_TRUE(fs::is_regular_file(inside / "______x.dat"));
     EXPECT_TRUE(fs::is_regular_file(inside / "_tmp_zek.txt"));
     EXPECT_FALSE(fs::exists(directory / "x.dat"));
@@ -209,10 +209,10 @@ TEST_F(FileInstructionsTest, FileNamesStayInTheDataDirectory) {
 }
 
 TEST_F(FileInstructionsTest, NamesDifferingInCaseOrSpecialCharactersShareAFile) {
-    Execute(Operation::Write, Symbol("Data", 1), 0);
-    Execute(Operation::Write, Symbol("data", 2), 0);
-    Execute(Operation::Write, Symbol("x'", 3), 0);
-    Execute(Operation::Write, Symbol("x_", 4), 0);
+    Execute(ExecuteWrite, Symbol("Data", 1), 0);
+    Execute(ExecuteWrite, Symbol("data", 2), 0);
+    Execute(ExecuteWrite, Symbol("x'", 3), 0);
+    Execute(ExecuteWrite, Symbol("x_", 4), 0);
     EXPECT_EQ(DirectoryEntries(), (std::vector<std::string>{"data.dat", "x_.dat"}));
     EXPECT_EQ(Contents(directory / "data.dat"), " 2\r\n");
     EXPECT_EQ(Contents(directory / "x_.dat"), " 4\r\n");
@@ -222,7 +222,7 @@ TEST_F(FileInstructionsTest, WithoutDataDirectoryFilesGoToTheWorkingDirectory) {
     const fs::path previous = fs::current_path();
     fs::current_path(directory);
     state.DataDirectory.clear();
-    Execute(Operation::Write, Symbol("Hier", 5), 0);
+    Execute(ExecuteWrite, Symbol("Hier", 5), 0);
     fs::current_path(previous);
     EXPECT_EQ(Contents(directory / "hier.dat"), " 5\r\n");
 }
@@ -233,17 +233,17 @@ TEST_F(FileInstructionsTest, ADataDirectoryBelowAFileFailsWith100) {
     Put(directory / "datei", "");
     state.DataDirectory = (directory / "datei" / "unter").string();
     const std::int32_t base = Array({1});
-    Execute(Operation::Write, base, 0);
+    Execute(ExecuteWrite, base, 0);
     EXPECT_EQ(state.ErrorCode, 100);
     EXPECT_NE(state.FaultDescription.find("werte.dat"), std::string::npos);
     EXPECT_EQ(cycle.NextIP, ProgramLine + 1);
 
     state.FaultDescription.clear();
-    Execute(Operation::Save, base);
+    Execute(ExecuteSave, base);
     EXPECT_EQ(state.ErrorCode, 100);
     EXPECT_NE(state.FaultDescription.find("werte.txt"), std::string::npos);
 
-    Execute(Operation::Read, base, 0);  // cannot be created: read as an empty file
+    Execute(ExecuteRead, base, 0);  // cannot be created: read as an empty file
     EXPECT_EQ(state.ErrorCode, 117);
     EXPECT_EQ(ValueOf(base), 1);
 }
@@ -251,7 +251,7 @@ TEST_F(FileInstructionsTest, ADataDirectoryBelowAFileFailsWith100) {
 TEST_F(FileInstructionsTest, ADirectoryOfTheFilesNameIsLeftAlone) {
     fs::create_directory(directory / "werte.dat");
     Put(directory / "werte.dat" / "inhalt", "x");
-    Execute(Operation::Write, Array({1}), 0);
+    Execute(ExecuteWrite, Array({1}), 0);
     EXPECT_EQ(state.ErrorCode, 100);
     EXPECT_EQ(Contents(directory / "werte.dat" / "inhalt"), "x");
     EXPECT_EQ(DirectoryEntries(), std::vector<std::string>{"werte.dat"});
@@ -261,7 +261,7 @@ TEST_F(FileInstructionsTest, AWriteProtectedFileIsNotReplaced) {
     const fs::path file = directory / "werte.dat";
     Put(file, " 1\r\n");
     fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    Execute(Operation::Write, Array({2}), 0);
+    Execute(ExecuteWrite, Array({2}), 0);
     EXPECT_EQ(state.ErrorCode, 100);
     EXPECT_EQ(Contents(file), " 1\r\n");
     EXPECT_EQ(DirectoryEntries(), std::vector<std::string>{"werte.dat"});
@@ -273,7 +273,7 @@ TEST_F(FileInstructionsTest, AWriteProtectedDirectoryKeepsTheOldFile) {
     const fs::path file = directory / "werte.dat";
     Put(file, " 1\r\n");
     fs::permissions(directory, fs::perms::owner_read | fs::perms::owner_exec);
-    Execute(Operation::Write, Array({2}), 0);
+    Execute(ExecuteWrite, Array({2}), 0);
     EXPECT_EQ(state.ErrorCode, 100);
     EXPECT_EQ(Contents(file), " 1\r\n");
     EXPECT_EQ(DirectoryEntries(), std::vector<std::string>{"werte.dat"});
@@ -292,7 +292,7 @@ TEST_F(FileInstructionsTest, AFailedWriteLeavesTheOldFileIntact) {
     small.rlim_cur = 64;
     auto* previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    Execute(Operation::Write, base, Symbol("99", 99));
+    Execute(ExecuteWrite, base, Symbol("99", 99));
     setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, previousHandler);
 

@@ -7,6 +7,7 @@
 #include "support/ui/ModalScript.h"
 #include "ui/dialogs/HaltDialog.h"
 #include "ui/util/MessageBoxes.h"
+#include "ui/util/TextView.h"
 #include "ui/util/Twips.h"
 
 using zek::MessageAnswer;
@@ -19,7 +20,7 @@ class HaltDialogTest : public QObject {
     Q_OBJECT
 
     static QPushButton* Button(HaltDialog& dialog, const char* name) { return dialog.findChild<QPushButton*>(name); }
-    static QString Text1(HaltDialog& dialog) { return dialog.findChild<QPlainTextEdit*>("Text1")->toPlainText(); }
+    static QString Text1(HaltDialog& dialog) { return dialog.findChild<zek::ui::TextView*>("Text1")->toPlainText(); }
     static QString Testmodus(HaltDialog& dialog) { return dialog.findChild<QLineEdit*>("Testmodus")->text(); }
 
 private slots:
@@ -27,7 +28,7 @@ private slots:
         FakeDialogHost host;
         HaltDialog dialog(host);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("ZE-Maschine: Halt"));
-        QVERIFY(dialog.findChild<QPlainTextEdit*>("Text1")->font().fixedPitch());
+        QVERIFY(dialog.findChild<zek::ui::TextView*>("Text1")->font().fixedPitch());
         QCOMPARE(dialog.findChild<QLineEdit*>("Testmodus")->toolTip(), QStringLiteral("Aktueller Testmodus"));
         const struct {
             const char* name;
@@ -188,7 +189,7 @@ private slots:
         // Outer size = client + frame allowance (246 x 330 twips).
         QVERIFY(std::abs(PixelsToTwipsX(dialog.width()) + 246 - 6960) <= 30);
         QVERIFY(std::abs(PixelsToTwipsY(dialog.height()) + 330 - 3360) <= 30);
-        auto* text1 = dialog.findChild<QPlainTextEdit*>("Text1");
+        auto* text1 = dialog.findChild<zek::ui::TextView*>("Text1");
         QVERIFY(text1->geometry().bottom() < dialog.height());
         for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
             QVERIFY2(dialog.rect().contains(button->geometry()), qPrintable(button->objectName()));

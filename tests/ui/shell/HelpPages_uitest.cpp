@@ -2,6 +2,8 @@
 #include <QTest>
 
 #include "core/base/DocumentationText.h"
+#include "core/store/OpcodeTable.h"
+#include "support/ui/Actions.h"
 #include "support/ui/MainWindowProbe.h"
 #include "support/ui/ScriptedAnswers.h"
 #include "ui/textwindow/TextWindow.h"
@@ -74,6 +76,34 @@ private slots:
             QString("cmpgt\ncmpge\ncmplt\ncmple\ncmpeq\ncmpne\n\ntstgt\ntstge\ntstlt\ntstle\ntsteq\ntstne\n\njump"));
         QCOMPARE(Page(window, 9).text, QString("adrof\nget\nput"));
         QCOMPARE(Page(window, 11).text, QString("_name\n_var\n_dim\n_lab\n_config\n_end"));
+    }
+
+    // The instruction pages together list every name of the opcode table once,
+    // except errjump, errcode and end, which only the manual describes; the
+    // pages of one group of the table list that group whole.
+    void InstructionPagesCoverTheOpcodeTable() {
+        ZekState state;
+        MainWindow window(state);
+        QMap<QString, int> pageOf;
+        for (int index = 4; index <= 11; ++index) {
+            ScriptedMessageBoxes boxes({MessageAnswer::Ok});
+            QVERIFY(zek::uitest::TriggerAction(window, QStringLiteral("mnuHilfe%1").arg(index)));
+            QCOMPARE(boxes.asked.size(), std::size_t{1});
+            for (const QString& line : boxes.asked[0].text.split('\n', Qt::SkipEmptyParts)) {
+                QVERIFY2(!pageOf.contains(line), qPrintable(line + " is listed twice"));
+                pageOf[line] = index;
+            }
+        }
+        const QMap<int, int> wholeGroupOnPage = {{6, 8}, {5, 9}, {PseudoGroup, 11}};
+        for (const OpcodeEntry& entry : OpcodeTable) {
+            const QString name = QString::fromLatin1(entry.name.data(), entry.name.size());
+            const bool onlyInTheManual = name == "errjump" || name == "errcode" || name == "end";
+            QVERIFY2(pageOf.contains(name) != onlyInTheManual, qPrintable(name));
+            if (wholeGroupOnPage.contains(entry.group)) QCOMPARE(pageOf.value(name), wholeGroupOnPage[entry.group]);
+            if (entry.group == 3 || entry.group == 4) QCOMPARE(pageOf.value(name), 7);
+            pageOf.remove(name);
+        }
+        QVERIFY2(pageOf.isEmpty(), qPrintable(QStringList(pageOf.keys()).join(' ') + " are not in the opcode table"));
     }
 
     void TheIntroductionAndTheInfoPage() {

@@ -13,6 +13,7 @@
 #include "support/ui/ModalScript.h"
 #include "ui/shell/MainWindow.h"
 #include "ui/util/MessageBoxes.h"
+#include "ui/util/MessageLine.h"
 #include "ui/util/QtText.h"
 #include "ui/util/Twips.h"
 
@@ -192,7 +193,7 @@ private slots:
         ModalScript script;
         QStringList traces;
         const auto fortsetzen = [&](QWidget* dialog) {
-            traces << dialog->findChild<QPlainTextEdit*>("Text1")->toPlainText();
+            traces << dialog->findChild<zek::ui::TextView*>("Text1")->toPlainText();
             zek::uitest::ClickButton(dialog, "Fortsetzen");
         };
         script.Then("HaltDialog", fortsetzen).Then("HaltDialog", fortsetzen);
@@ -236,7 +237,7 @@ private slots:
         script.Click("AckDialog", "Debugger");
         QString trace;
         script.Then("HaltDialog", [&](QWidget* dialog) {
-            trace = dialog->findChild<QPlainTextEdit*>("Text1")->toPlainText();
+            trace = dialog->findChild<zek::ui::TextView*>("Text1")->toPlainText();
             zek::uitest::ClickButton(dialog, "Fortsetzen");
         });
         Button("Start")->click();
@@ -344,6 +345,35 @@ private slots:
         Check(script);
         QVERIFY(Value("n") > 0);
         QCOMPARE(Field("Text2"), QStringLiteral("Assemblerfehler: Assemblerprogramm wurde beendet"));
+    }
+
+    // The window looks at its events only every so often during a run; a
+    // click on Halt still stops an endless loop and opens the halt dialog.
+    void haltDuringARunOpensTheHaltDialog() {
+        SetSource(QStringLiteral("loop:\ninc n\njump loop"));
+        ModalScript script;
+        double atHalt = 0;
+        script.Then("HaltDialog", [&](QWidget* dialog) {
+            atHalt = Value("n");
+            zek::uitest::ClickButton(dialog, "Abbruch");
+        });
+        script.Click("AckDialog", "Ja");
+        QTimer::singleShot(100, this, [this] { Button("Halt")->click(); });
+        Button("Start")->click();
+        Check(script);
+        QVERIFY(atHalt > 0);
+        QCOMPARE(Value("n"), atHalt);  // the abort ended the run right after the halt
+    }
+
+    // Messages of the core may wait a moment, but the last one shows; a
+    // message of the window's own replaces a waiting one.
+    void lastMessageOfTheCoreShows() {
+        for (int i = 0; i < 3; ++i) W().windows().SetText2("Symbol " + std::to_string(i * 1000) + "/2500 tabellieren");
+        QTRY_COMPARE(Field("Text2"), QStringLiteral("Symbol 2000/2500 tabellieren"));
+        for (int i = 0; i < 3; ++i) W().windows().SetText2("Symbol " + std::to_string(i * 1000) + "/2500 tabellieren");
+        W().SetText2(QStringLiteral("Eigene Meldung"));
+        QTest::qWait(2 * zek::ui::MessageLine::Interval.count());
+        QCOMPARE(Field("Text2"), QStringLiteral("Eigene Meldung"));
     }
 
     void secondStartDuringARunIsRefused() {
@@ -552,7 +582,7 @@ private slots:
         QCOMPARE(clipboard->text(), QString());
 
         W().mnuAnzeige[4]->trigger();  // copy from the report while it is shown
-        QTextCursor report = W().Text3()->textCursor();
+        auto report = W().Text3()->textCursor();
         report.setPosition(0);
         report.setPosition(3, QTextCursor::KeepAnchor);
         W().Text3()->setTextCursor(report);

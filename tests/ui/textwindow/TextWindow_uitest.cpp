@@ -15,6 +15,7 @@
 #include "ui/textwindow/TextWindow.h"
 #include "ui/util/Printing.h"
 #include "ui/util/QtText.h"
+#include "ui/util/TextView.h"
 
 using namespace zek;
 using namespace zek::testing;
@@ -387,12 +388,29 @@ private slots:
         QVERIFY(boxes.asked.empty());
     }
 
+    // In display mode the box shows the text in its view, in the chosen font,
+    // and copying takes the view's selection.
+    void DisplayModeShowsTheTextInTheView() {
+        Fixture f("erste\nzweite", false);
+        ui::TextView* view = f.window.Text()->View();
+        QVERIFY(view->isVisible());
+        QCOMPARE(view->toPlainText(), QString("erste\nzweite"));
+        f.window.Schriftart_Click();
+        QCOMPARE(view->font().family(), QString("Courier New"));
+        auto cursor = view->textCursor();
+        cursor.setPosition(3);
+        cursor.setPosition(8, QTextCursor::KeepAnchor);
+        view->setTextCursor(cursor);
+        f.window.mnuKopieren_Click();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("te\nzw"));
+    }
+
     void CtrlDelDeletesTheRestOfTheLine() {
         Fixture f("erste Zeile\nzweite", true);
         QTextCursor cursor = f.window.Text()->textCursor();
         cursor.setPosition(5);
         f.window.Text()->setTextCursor(cursor);
-        QTest::keyClick(f.window.Text(), Qt::Key_Delete, Qt::ControlModifier);
+        QTest::keyClick(f.window.Text()->Editor(), Qt::Key_Delete, Qt::ControlModifier);
         QCOMPARE(f.window.Text()->toPlainText(), QString("erste\nzweite"));
     }
 };
