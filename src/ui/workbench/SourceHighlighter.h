@@ -32,10 +32,9 @@ public:
     // unknown mnemonic), or an empty text.
     QString ComplaintAt(const QTextBlock& block, int position);
 
+private:
     // The formats of the parts of one line.
     QList<QTextLayout::FormatRange> FormatsOf(const std::vector<SourceToken>& tokens) const;
-
-private:
     // What `block` takes over from the lines before it in its logical line.
     LineContext ContextOf(const QTextBlock& block);
     QTextCharFormat FormatOf(const SourceToken& token) const;
