@@ -1,6 +1,7 @@
 // ZEK: the ZE-Assembler development environment.
 
 #include <QApplication>
+#include <QStringList>
 #include <cstdio>
 #include <string_view>
 
@@ -27,5 +28,8 @@ int main(int argc, char* argv[]) {
     zek::ui::MainWindow window(state);
     QObject::connect(&window, &zek::ui::MainWindow::Closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     window.show();
+    // `zek DATEI.zek` opens that program, as a desktop file association asks.
+    if (const QStringList arguments = QCoreApplication::arguments(); arguments.size() > 1)
+        window.OpenProgramFile(arguments.at(1));
     return app.exec();
 }

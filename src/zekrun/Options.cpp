@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdio>
+#include <limits>
 #include <string_view>
 
 #include "core/base/NumberFormat.h"
@@ -10,7 +11,7 @@ namespace zekrun {
 namespace {
 
 constexpr const char* Usage =
-    "Aufruf: zekrun [--mode 0|1|2] [--report NAME]... [--max-steps N] [--stats] [--quiet] DATEI\n"
+    "Aufruf: zekrun [--mode 0|1|2] [--break N]... [--report NAME]... [--max-steps N] [--stats] [--quiet] DATEI\n"
     "        zekrun --test PRUEFDATEI [--junit DATEI] [--jobs N] [--stats] [DATEI]\n"
     "        zekrun --help | --version\n";
 
@@ -42,6 +43,15 @@ const Option Table[] = {
          const auto mode = WholeNumber(v);
          if (!mode || *mode < 0 || *mode > 2) return "--mode erwartet 0, 1 oder 2";
          o.mode = static_cast<std::int32_t>(*mode);
+         return std::nullopt;
+     }},
+    {"--break", "N", Command::Run,
+     "vor dem Befehl der Zeile N anhalten (Zeilennummer wie in der Assemblerfehlerliste; mehrfach möglich)",
+     [](Options& o, std::string_view v) -> std::optional<std::string> {
+         const auto line = WholeNumber(v);
+         if (!line || *line < 1 || *line > std::numeric_limits<std::int32_t>::max())
+             return "--break erwartet eine Zeilennummer ab 1";
+         o.breakLines.insert(static_cast<std::int32_t>(*line));
          return std::nullopt;
      }},
     {"--report", "NAME", Command::Run, "nach dem Lauf ausgeben: code, symbols, symbols-full, protocol, trace, docs",

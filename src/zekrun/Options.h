@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@ namespace zekrun {
 struct Options {
     // Running one program
     std::int32_t mode = 0;
+    std::set<std::int32_t> breakLines;  // line numbers as the error list counts them
     std::vector<std::string> reports;
     std::int64_t maxSteps = 0;
     bool quiet = false;

@@ -1,7 +1,7 @@
 // zekrun: assembles and runs one ZE-Assembler program without a window, or
 // checks a program against a teacher's test file (--test).
 //
-//   zekrun [--mode 0|1|2] [--report NAME]... [--max-steps N] [--stats] [--quiet] FILE
+//   zekrun [--mode 0|1|2] [--break N]... [--report NAME]... [--max-steps N] [--stats] [--quiet] FILE
 //   zekrun --test PRUEFDATEI [--junit DATEI] [--jobs N] [--stats] [FILE]
 //
 // Dialogs, messages and halts go to stderr, the output text and the
@@ -88,6 +88,15 @@ int RunProgram(const zekrun::Options& options) {
         WriteResults(options, state, terminal);
         return result;
     }
+
+    // A breakpoint needs a line that the Assembler made an instruction of.
+    for (const std::int32_t line : options.breakLines) {
+        if (state.LineMap.CodeAddressOf(line) == zek::SourceMap::NoAddress) {
+            std::fprintf(stderr, "zekrun: --break %d: in Zeile %d steht kein Befehl\n", line, line);
+            return kUsageError;
+        }
+    }
+    state.BreakpointLines = options.breakLines;
 
     terminal.SetHaltTextShown(!options.quiet);
     const auto start = std::chrono::steady_clock::now();

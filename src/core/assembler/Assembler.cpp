@@ -45,7 +45,7 @@ public:
         ResetTables(state_, presets.R, presets.f, presets.Cx, presets.Cy, presets.CxTarget, presets.CyTarget,
                     presets.kx, presets.kxTarget);
         state_.ProgramName = "Anwenderprogramm";
-        lines_ = ReadSourceLines(source);
+        lines_ = ReadSourceLines(source, state_.LineMap);
         windows_.SetText2("ZEK: Assemblerpass ...");
         state_.InstructionProtocol.clear();
         state_.ErrorCode = 0;
@@ -143,6 +143,7 @@ private:
         entry.operand3 = EnterOperand(k, tokens_[3]);
         entry.group = group;
         state_.Code[static_cast<std::size_t>(nextCodeAddress_)] = std::move(entry);
+        state_.LineMap.SetCodeAddress(LineNumber(k), nextCodeAddress_);
         ++nextCodeAddress_;
     }
 
@@ -153,22 +154,26 @@ private:
         return address;
     }
 
+    static std::int32_t LineNumber(std::size_t k) { return static_cast<std::int32_t>(k) + 1; }
+
     // Lists the current ErrorCode for line k, then clears it.
     void AppendErrorLine(std::size_t k, std::string_view name) {
-        std::string& protocol = state_.InstructionProtocol;
-        protocol += "Zeile ";
-        protocol += FormatPicture(static_cast<double>(k) + 1, "0000");
-        protocol += ": ";
-        protocol += PadRight(lines_[k], 32);
-        protocol += " Fehlercode ";
-        protocol += std::to_string(state_.ErrorCode);
-        protocol += " (";
-        protocol += ErrorText(state_.ErrorCode, state_.FaultDescription);
+        std::string line = "Zeile ";
+        line += FormatPicture(static_cast<double>(k) + 1, "0000");
+        line += ": ";
+        line += PadRight(lines_[k], 32);
+        line += " Fehlercode ";
+        line += std::to_string(state_.ErrorCode);
+        line += " (";
+        line += ErrorText(state_.ErrorCode, state_.FaultDescription);
         if (!name.empty()) {
-            protocol += ' ';
-            protocol += name;
+            line += ' ';
+            line += name;
         }
-        protocol += ")\r\n";
+        line += ')';
+        state_.InstructionProtocol += line;
+        state_.InstructionProtocol += "\r\n";
+        state_.LineMap.AddError(LineNumber(k), std::move(line));
         state_.ErrorCode = 0;
     }
 
@@ -201,6 +206,13 @@ void RefuseReentry(WindowSystem& windows) {
 }
 
 }  // namespace
+
+bool IsPseudoInstruction(std::string_view keyword) { return KindOf(ToLower1252(keyword)) != LineKind::Instruction; }
+
+bool YieldsInstruction(std::string_view sourceLine) {
+    const std::string_view keyword = sourceLine.substr(0, sourceLine.find(' '));
+    return !keyword.empty() && !IsPseudoInstruction(keyword) && LookupOpcode(keyword) != UnknownGroup;
+}
 
 AssemblyOutcome Assemble(ZekState& state, WindowSystem& windows, std::string_view source,
                          const AssemblerPresets& presets) {

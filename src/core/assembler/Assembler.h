@@ -31,4 +31,12 @@ enum class AssemblyOutcome { Ready, Aborted, InternalFault, Refused };
 AssemblyOutcome Assemble(ZekState& state, WindowSystem& windows, std::string_view source,
                          const AssemblerPresets& presets = {});
 
+// True for the keyword of a pseudo-instruction (_dim, _var, _lab, _name,
+// _config, _end), in any case.
+bool IsPseudoInstruction(std::string_view keyword);
+
+// True when the pass stores an instruction for this SourceLines entry: a
+// known mnemonic that is no pseudo-instruction.
+bool YieldsInstruction(std::string_view sourceLine);
+
 }  // namespace zek

@@ -16,8 +16,9 @@ void CollapseBlanks(std::string_view line, std::string& out) {
     if (!out.empty() && out.back() == ' ') out.pop_back();
 }
 
-// Physical lines (separated by CR LF only) joined into logical lines.
-std::vector<std::string> JoinPhysicalLines(std::string_view source) {
+// Physical lines (separated by CR LF only) joined into logical lines; each
+// physical line is numbered in `map` when one is given.
+std::vector<std::string> JoinPhysicalLines(std::string_view source, SourceMap* map) {
     std::vector<std::string> lines;
     std::string s;
     bool continues = false;
@@ -27,9 +28,10 @@ std::vector<std::string> JoinPhysicalLines(std::string_view source) {
         if (end == std::string_view::npos) end = source.size();
         CollapseBlanks(source.substr(start, end - start), s);
         start = end + 2;
+        const bool endsWithContinuation = !s.empty() && s.back() == Continuation;
+        if (map) map->AddPhysicalLine(s.empty(), endsWithContinuation);
         if (s.empty()) continue;  // an empty line neither counts nor ends a continuation
 
-        const bool endsWithContinuation = s.back() == Continuation;
         std::string_view t(s);
         if (endsWithContinuation) t.remove_suffix(1);
         if (continues)
@@ -54,9 +56,29 @@ void ApplyCommentAndLabel(std::string& line) {
 }  // namespace
 
 std::vector<std::string> ReadSourceLines(std::string_view source) {
-    std::vector<std::string> lines = JoinPhysicalLines(source);
+    std::vector<std::string> lines = JoinPhysicalLines(source, nullptr);
     for (std::string& line : lines) ApplyCommentAndLabel(line);
     return lines;
+}
+
+std::vector<std::string> ReadSourceLines(std::string_view source, SourceMap& map) {
+    map.Clear();
+    std::vector<std::string> lines = JoinPhysicalLines(source, &map);
+    for (std::string& line : lines) ApplyCommentAndLabel(line);
+    return lines;
+}
+
+SourceMap NumberSourceLines(std::string_view source) {
+    SourceMap map;
+    std::size_t start = 0;
+    while (start < source.size()) {
+        std::size_t end = source.find("\r\n", start);
+        if (end == std::string_view::npos) end = source.size();
+        const PhysicalLineShape shape = ShapeOfPhysicalLine(source.substr(start, end - start));
+        map.AddPhysicalLine(shape.blank, shape.continued);
+        start = end + 2;
+    }
+    return map;
 }
 
 std::string SourceTextFromBytes(std::string_view bytes) {

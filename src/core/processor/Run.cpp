@@ -45,13 +45,21 @@ void AskToAbortActiveRun(ZekState& state, WindowSystem& windows) {
 
 // Decodes every line once, so that the cycle never compares mnemonics, and
 // makes sure that every operand names a symbol and that "." and ".." exist.
-bool DecodeProgram(ZekState& state) {
+// The breakpoint lines become flags on their instructions. Kept out of
+// Execute: inlined, it costs the cycle registers (bench_loop).
+[[gnu::noinline]] bool DecodeProgram(ZekState& state) {
     if (state.Code.empty() || state.Symbols.size() < 2) return false;
     for (Instruction& line : state.Code) {
         line.operation = DecodeOperation(line.group, line.mnemonic);
+        line.breakpoint = false;
         if (!state.Symbols.IsAddress(line.operand1) || !state.Symbols.IsAddress(line.operand2) ||
             !state.Symbols.IsAddress(line.operand3))
             return false;
+    }
+    for (const std::int32_t line : state.BreakpointLines) {
+        const std::int32_t address = state.LineMap.CodeAddressOf(line);
+        if (address > 0 && static_cast<std::size_t>(address) < state.Code.size())
+            state.Code[static_cast<std::size_t>(address)].breakpoint = true;
     }
     return true;
 }
@@ -137,7 +145,8 @@ public:
           last_(static_cast<std::int32_t>(codeSize_ - 1)),
           stepBound_(maxSteps > 0 ? maxSteps : std::numeric_limits<std::int64_t>::max()),
           nextEvent_(std::min<std::int64_t>(YieldInterval, stepBound_)),
-          errorCode_(state.ErrorCode) {
+          errorCode_(state.ErrorCode),
+          breakpoints_(!state.BreakpointLines.empty()) {
         TakeTables();
     }
 
@@ -362,11 +371,19 @@ private:
         line.lastErrorCode = errorCode_;
     }
 
+    // Without breakpoints the halt decision tests only a flag for them.
     [[gnu::always_inline]] bool HaltsAfter(Operation operation) const {
         const RunMode runMode = state_.RunMode;
-        return runMode == RunMode::Schrittweise ||
+        return (breakpoints_ && BreakpointAhead()) || runMode == RunMode::Schrittweise ||
                (runMode == RunMode::Fehlerhalt && (errorHandled_ || errorCode_ != 0)) || state_.HaltSignal ||
                operation == Operation::Halt;
+    }
+
+    // A run halts before the instruction of a breakpoint line, unless it is
+    // ending anyway.
+    [[gnu::always_inline]] bool BreakpointAhead() const {
+        return static_cast<std::uint32_t>(nextIP_) <= static_cast<std::uint32_t>(last_) && code_[nextIP_].breakpoint &&
+               !state_.ExitSignal && !state_.AbortSignal;
     }
 
     // Every 1000th instruction yields to the window system; the step bound,
@@ -445,6 +462,7 @@ private:
     std::uint8_t errorCode_;
     bool errorHandled_ = false;
     bool abandoned_ = false;
+    const bool breakpoints_;
 
     // The instruction in hand, its operands' values before it ran and the
     // symbol it reports as written (0 none).

@@ -22,6 +22,8 @@ struct Instruction {
     // Decoded from (group, mnemonic) by the Processor at the start of a run,
     // so that the cycle never compares strings.
     Operation operation = Operation::Unknown;
+    // Set at the start of a run for the instruction of a breakpoint line.
+    bool breakpoint = false;
 };
 
 using CodeTable = std::vector<Instruction>;

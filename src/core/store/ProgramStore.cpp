@@ -61,11 +61,6 @@ std::array<PredefinedRow, PredefinedSymbolCount - 2> PredefinedRows(double R, do
     }};
 }
 
-bool StartsANumber(const std::string& name) {
-    const char c = name.front();  // EnterSymbol never sees an empty name here
-    return (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.';
-}
-
 // Blank -> "~", CR LF -> "/"; a lone CR or LF stays.
 void NormaliseName(std::string& name) {
     if (std::none_of(name.begin(), name.end(), [](char c) { return c == ' ' || c == '\r'; })) return;
@@ -84,12 +79,26 @@ void NormaliseName(std::string& name) {
 
 }  // namespace
 
+bool ReadsAsNumber(std::string_view name) {
+    if (name.empty()) return false;
+    const char c = name.front();
+    return (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.';
+}
+
+bool IsPredefinedSymbolName(std::string_view name) {
+    if (name == "." || name == "..") return true;
+    for (const PredefinedRow& row : PredefinedRows(0, 0, 0, 0, 0, 0, 0, 0))
+        if (name == row.name) return true;
+    return false;
+}
+
 void ResetTables(ZekState& state, double R, double f, double Cx, double Cy, double CxTarget, double CyTarget, double kx,
                  double kxTarget) {
     Instruction init;
     init.mnemonic = "init";
     init.group = 7;
     state.Code.assign(1, init);
+    state.LineMap.Clear();
 
     state.Symbols.Clear();
     state.Symbols.Append(".", 0, SymbolType::Predefined);
@@ -104,6 +113,7 @@ void ResetTables(ZekState& state, double R, double f, double Cx, double Cy, doub
 
 void ResetToBlankTables(ZekState& state) {
     state.Code.assign(2, Instruction{});
+    state.LineMap.Clear();
     state.Symbols.Clear();
     state.Symbols.Append("", 0, SymbolType::Plain);
 }
@@ -129,7 +139,7 @@ std::int32_t EnterSymbol(ZekState& state, std::string& name, std::int32_t& count
     }
 
     double value = 0;
-    if (StartsANumber(name)) {
+    if (ReadsAsNumber(name)) {
         bool overflow = false;
         value = NumberFromText(name, &overflow);
         if (overflow) RecordFault(state, OverflowDescription);

@@ -11,8 +11,16 @@ namespace zek {
 constexpr std::int32_t PredefinedSymbolCount = 36;
 constexpr std::size_t MaxSymbolNameLength = 1024;
 
+// True for the name of one of the 36 predefined symbols.
+bool IsPredefinedSymbolName(std::string_view name);
+
+// True for a name that gets its initial value by reading it as a number
+// (it begins with a digit, a sign or ".").
+bool ReadsAsNumber(std::string_view name);
+
 // Replaces the CodeTable by the `init` line and the SymbolTable by the 36
 // predefined symbols; R, f, Cx, Cy, Cx', Cy', kx, kx' become their values.
+// The line map of the source assembled before goes with the tables.
 void ResetTables(ZekState& state, double R, double f, double Cx, double Cy, double CxTarget, double CyTarget, double kx,
                  double kxTarget);
 

@@ -3,11 +3,13 @@
 // state, the shared texts. The application owns one; tests make fresh ones.
 
 #include <cstdint>
+#include <set>
 #include <string>
 
 #include "core/store/CodeTable.h"
 #include "core/store/RandomGenerator.h"
 #include "core/store/RunMode.h"
+#include "core/store/SourceMap.h"
 #include "core/store/SymbolTable.h"
 #include "core/store/WindowSystem.h"
 
@@ -53,6 +55,13 @@ struct ZekState {
     // Directory of the data and output-text files; empty means the
     // current working directory.
     std::string DataDirectory;
+
+    // The lines of the source last assembled: line numbers, code addresses
+    // and the lines of its error list.
+    SourceMap LineMap;
+    // Breakpoints by line number (as LineMap counts); a run halts before the
+    // instruction of such a line.
+    std::set<std::int32_t> BreakpointLines;
 };
 
 // Records an internal fault: its description for ErrorText and the flag.

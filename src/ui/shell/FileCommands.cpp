@@ -4,6 +4,7 @@
 // The commands that replace the editor's text do so only when nothing
 // unsaved is lost (SourceMayGo); the save commands say whether they saved.
 
+#include <QFileInfo>
 #include <QPlainTextEdit>
 
 #include "ui/shell/MainWindow.h"
@@ -14,6 +15,7 @@
 #include "ui/util/QtText.h"
 #include "ui/util/TextFile.h"
 #include "ui/util/TextView.h"
+#include "ui/workbench/SourceEditor.h"
 
 namespace zek::ui {
 namespace {
@@ -57,16 +59,34 @@ void MainWindow::mnuDateiOeffnen_Click() {
         SetText2(QStringLiteral("Öffnen abbgebrochen"));
         return;
     }
-    const QString& path = *chosen;
+    LoadProgram(*chosen, true);  // a file that cannot be read changes nothing
+}
+
+bool MainWindow::LoadProgram(const QString& path, bool bind) {
     std::string text;
-    if (!ReadSourceFile(path, text)) return;  // nothing has changed yet
-    text4_->setPlainText(FromCoreLines(text));
-    CurrentFileName = path;
+    if (!ReadSourceFile(path, text)) return false;
+    text4_->SetSourceText(FromCoreLines(text));
+    CurrentFileName = bind ? path : QString();
     SavedSourceText = SourceText();
     SelectView(Programm);
     SetText2(QStringLiteral("Programm aus Datei ") + path + QStringLiteral(" gelesen."));
     SetText2(QStringLiteral("ZE-Assembler: Quellprogramm geöffnet"));
     ZEKBuildNewForm();
+    return true;
+}
+
+void MainWindow::OpenProgramFile(const QString& path) { OpenFile(QFileInfo(path).absoluteFilePath(), true); }
+
+void MainWindow::OpenExample(const QString& path) { OpenFile(path, false); }
+
+// Unlike the dialog, a path from outside may name a file that is not there:
+// that is said, and nothing changes.
+void MainWindow::OpenFile(const QString& path, bool bind) {
+    if (!SourceMayGo(ZEKSaveTextIfChanged())) return;
+    if (LoadProgram(path, bind)) return;
+    const QString message = QStringLiteral("Die Datei ") + path + QStringLiteral(" kann nicht gelesen werden.");
+    SetText2(message);
+    ShowMessageBox(this, message, QStringLiteral("ZEK: Assemblerprogramm öffnen"), MessageButtons::Ok);
 }
 
 bool MainWindow::mnuDateiSpeichern_Click() {

@@ -22,12 +22,14 @@
 #include "ui/util/Clipboard.h"
 #include "ui/util/ContextMenu.h"
 #include "ui/util/Fonts.h"
+#include "ui/util/MenuActions.h"
 #include "ui/util/MessageBoxes.h"
 #include "ui/util/MessageLine.h"
 #include "ui/util/PlainText.h"
 #include "ui/util/QtText.h"
 #include "ui/util/RunModeNames.h"
 #include "ui/util/Twips.h"
+#include "ui/workbench/SourceEditor.h"
 
 namespace zek::ui {
 namespace {
@@ -71,13 +73,6 @@ Box* MakeTextBox(QWidget* parent, const char* name, const char* tooltip, QRect g
     return box;
 }
 
-QAction* MakeAction(QMenu* menu, const QString& name, const char* caption, QKeySequence shortcut = {}) {
-    QAction* action = menu->addAction(Utf8(caption));
-    action->setObjectName(name);
-    action->setShortcut(shortcut);
-    return action;
-}
-
 // An element of a control array: named by array and index, index also as a property.
 QAction* MakeIndexedAction(QMenu* menu, const char* array, int index, const char* caption, QKeySequence shortcut = {}) {
     QAction* action = MakeAction(menu, Utf8(array) + QString::number(index), caption, shortcut);
@@ -94,6 +89,7 @@ MainWindow::MainWindow(ZekState& state, QWidget* parent)
     CreateControls();
     CreateMenus();
     ConnectControls();
+    ConnectWorkbench();
     resize(TwipsToPixelsX(ClientWidth), TwipsToPixelsY(ClientHeight) + menuBar()->sizeHint().height());
 
     timer1_ = new QTimer(this);
@@ -108,6 +104,8 @@ MainWindow::MainWindow(ZekState& state, QWidget* parent)
 MainWindow::~MainWindow() = default;
 
 WindowSystem& MainWindow::windows() { return *windows_; }
+
+QPlainTextEdit* MainWindow::Text4() { return text4_; }
 
 void MainWindow::CreateControls() {
     auto* client = new QWidget(this);
@@ -175,7 +173,7 @@ void MainWindow::CreateControls() {
     lDatei_->setGeometry(TwipsRect(60, 1140, 11952, 192));
 
     text4_ =
-        MakeTextBox<QPlainTextEdit>(client, "Text4", "Aktuelles Assemblerprogramm", TwipsRect(60, 1380, 12012, 5412));
+        MakeTextBox<SourceEditor>(client, "Text4", "Aktuelles Assemblerprogramm", TwipsRect(60, 1380, 12012, 5412));
     text4_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text4_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text4_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -200,6 +198,7 @@ void MainWindow::CreateMenus() {
     CreateBearbeitenMenu();
     CreateAnzeigenMenu();
     CreateAusfuehrenMenu();
+    CreateQuelltextMenu();
     CreateTestenMenu();
     CreateHilfeMenu();
 }
@@ -264,12 +263,6 @@ void MainWindow::CreateAusfuehrenMenu() {
     mnuAusfuehren[2] = MakeIndexedAction(menu, "mnuAusführen", 2, "'Schrittweise' Ausführung", Qt::Key_F7);
     for (int index = 0; index < 3; ++index)
         connect(mnuAusfuehren[index], &QAction::triggered, this, [this, index] { mnuAusfuehren_Click(index); });
-}
-
-void MainWindow::CreateTestenMenu() {
-    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Testen"));
-    menu->setObjectName(QStringLiteral("mnuTesten"));
-    AddAufgabePruefen(menu);
 }
 
 // The exercise check closes the Testen menu, after a separator.
@@ -390,8 +383,7 @@ void MainWindow::ZEKBuildNewForm() {
     ShowRunMode();
 }
 
-// The error field names the last line whose most recent execution failed.
-void MainWindow::ShowLastError() {
+std::pair<std::size_t, std::uint8_t> MainWindow::LastFailure() const {
     std::size_t lastAddress = 0;
     std::uint8_t lastCode = 0;
     for (std::size_t address = 0; address < state_.Code.size(); ++address) {
@@ -400,6 +392,12 @@ void MainWindow::ShowLastError() {
             lastCode = state_.Code[address].lastErrorCode;
         }
     }
+    return {lastAddress, lastCode};
+}
+
+// The error field names the last line whose most recent execution failed.
+void MainWindow::ShowLastError() {
+    const auto [lastAddress, lastCode] = LastFailure();
     if (lastAddress != 0)
         fehlertext_->setText(QStringLiteral(" (%1/%2)").arg(lastCode).arg(lastAddress, 4, 10, QLatin1Char('0')));
     else
@@ -439,7 +437,15 @@ void MainWindow::mnuAusfuehren_Click(int /*index: every entry starts in the curr
     ZEKBuildNewForm();
     SetText2(QStringLiteral("ZE-Assembler: Programm wird assembliert"));
 
+    // The editor's breakpoints go to the run; a refused assembly (during a
+    // run) leaves the running program's lines alone.
+    const bool assembling = !state_.ProcessorActive;
+    if (assembling) {
+        state_.BreakpointLines = text4_->BreakpointLines();
+        text4_->ClearHalt();
+    }
     const AssemblyOutcome assembly = Assemble(state_, *windows_, ToCoreLines(SourceText()), AssemblerPresets{});
+    if (assembling) text4_->ShowAssembly(state_.LineMap);
     SetText2(QStringLiteral("ZE-Assembler: Assemblerlauf beendet"));
     QString outcome = QStringLiteral("Assembler wurde abgebrochen");
     switch (assembly) {
@@ -454,6 +460,7 @@ void MainWindow::mnuAusfuehren_Click(int /*index: every entry starts in the curr
         case AssemblyOutcome::Refused:
             SetText2(QStringLiteral("ZE-Assembler: Programm wird gestartet"));
             Run(state_, *windows_);
+            if (assembling) text4_->ClearHalt();
             SetText2(QStringLiteral("ZE-Assembler: Programm wurde beendet"));
             outcome = QStringLiteral("Assemblerprogramm wurde beendet");
             break;
@@ -727,6 +734,11 @@ void MainWindow::mnuEinfuegen_Click() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // A double-click on the error field goes to the line of that error.
+    if (watched == fehlertext_ && event->type() == QEvent::MouseButtonDblClick) {
+        mnuZurFehlerzeile_Click();
+        return true;
+    }
     if (event->type() == QEvent::ShortcutOverride) {
         const auto* key = static_cast<QKeyEvent*>(event);
         // Left unaccepted, the key goes to the Bearbeiten entries.

@@ -10,7 +10,8 @@
 // ("HF", "Text4", "mnuDateiÖffnen", "mnuEinfügen", ...).
 //
 // The file commands (FileCommands.cpp), the help pages and the text window
-// (HelpPages.cpp) are implemented in their own files.
+// (HelpPages.cpp), and the menus "&Quelltext" and "&Testen" of the source
+// workbench (WorkbenchCommands.cpp) are implemented in their own files.
 
 #include <QMainWindow>
 #include <QPointer>
@@ -18,7 +19,9 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <utility>
 
+#include "core/store/WindowSystem.h"
 #include "core/store/ZekState.h"
 #include "ui/dialogs/DialogHost.h"
 #include "ui/util/TextView.h"
@@ -33,8 +36,10 @@ class QTimer;
 
 namespace zek::ui {
 
+class FindDialog;
 class MessageLine;
 class QtWindowSystem;
+class SourceEditor;
 class TextWindow;
 
 class MainWindow : public QMainWindow, public DialogHost {
@@ -56,8 +61,10 @@ public:
     // The one-line field written by the Processor (proof, info), repainted at once.
     void SetText1(const QString& text);
 
-    QPlainTextEdit* Text4() { return text4_; }
+    QPlainTextEdit* Text4();
     TextView* Text3() { return text3_; }
+    // Text4 as the source editor it is.
+    SourceEditor* Editor() { return text4_; }
 
     // "P..." shows the editor Text4, any other name the display box Text3.
     void SelectView(const QString& name);
@@ -114,6 +121,35 @@ public:
     void mnuHilfe_Click(int index);
     void CloseTextWindow();
 
+    // Opens the program file `path` (given on the command line or dropped
+    // onto the window) as "Programm öffnen ..." does after its dialog: the
+    // save question first, then the same messages.
+    void OpenProgramFile(const QString& path);
+
+    // The menus "&Quelltext" and "&Testen" (WorkbenchCommands.cpp)
+    void mnuSuchen_Click();
+    void mnuWeitersuchen_Click();
+    void mnuRueckwaertsSuchen_Click();
+    void mnuErsetzen_Click();
+    void mnuGeheZuZeile_Click();
+    void mnuGroesser_Click();
+    void mnuKleiner_Click();
+    void mnuNormalgroesse_Click();
+    // Opens an example program like "Programm öffnen ...", but without
+    // making it the current file: a save asks for a name.
+    void OpenExample(const QString& path);
+    void mnuHaltepunkt_Click();
+    void mnuHaltepunkteLoeschen_Click();
+    void mnuZurFehlerzeile_Click();
+
+    // Marks in the source where a run halted (or, for the assembler's error
+    // list, the listed lines) and returns the place on the screen that the
+    // halt dialog should leave visible; null when there is none.
+    QRect ShowWhereHalted(HaltLocation where);
+
+    // The point size of Text4 and Text3 (10.5 unless zoomed).
+    double TextPointSize() const { return pointSize_; }
+
     void Timer1_Timer();
 
     // The window's outer size in twips, as the resize rules count it.
@@ -143,7 +179,9 @@ public:
     std::array<QAction*, 8> mnuAnzeige{};  // 1..7
     std::array<QAction*, 3> mnuAusfuehren{};
     std::map<int, QAction*> mnuHilfe;  // 1, 2, 4..11, 21, 99
-    // Testen menu
+    // The workbench's menus, before "&Hilfe"
+    QMenu* mnuQuelltext = nullptr;
+    QMenu* mnuTesten = nullptr;
     QAction* mnuAufgabePruefen = nullptr;  // objectName "mnuAufgabePrüfen"
 
 signals:
@@ -156,6 +194,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateControls();
@@ -164,10 +204,13 @@ private:
     void CreateBearbeitenMenu();
     void CreateAnzeigenMenu();
     void CreateAusfuehrenMenu();
+    void CreateQuelltextMenu();
+    void CreateBeispieleMenu(QMenu* parent);
     void CreateTestenMenu();
     void AddAufgabePruefen(QMenu* menu);
     void CreateHilfeMenu();
     void ConnectControls();
+    void ConnectWorkbench();
 
     void Form_Load();
     void Form_Activate();
@@ -180,6 +223,20 @@ private:
     void ShowInDisplayBox(std::string text);
     void ShowLastError();
     void ShowRunMode();
+    // The highest code address whose last execution failed, and its code.
+    std::pair<std::size_t, std::uint8_t> LastFailure() const;
+
+    // Reads the program file `path` into Text4; `bind` makes it the
+    // current file. False (and nothing changed) when it cannot be read.
+    bool LoadProgram(const QString& path, bool bind);
+    // The save question, then LoadProgram; a file that cannot be read is said.
+    void OpenFile(const QString& path, bool bind);
+    void Find(bool backward);
+    void Replace();
+    void ReplaceAll();
+    FindDialog& Finder();
+    void SetTextPointSize(double pointSize);
+    void ShowBreakpointChange(int change, int line);
 
     ZekState& state_;
     std::unique_ptr<QtWindowSystem> windows_;
@@ -197,7 +254,7 @@ private:
     QLineEdit* fehlertext_ = nullptr;
     QPushButton* beenden_ = nullptr;
     QLabel* lDatei_ = nullptr;
-    QPlainTextEdit* text4_ = nullptr;
+    SourceEditor* text4_ = nullptr;
     TextView* text3_ = nullptr;
     QLineEdit* text2_ = nullptr;
     MessageLine* messageLine_ = nullptr;
@@ -205,6 +262,9 @@ private:
 
     // The modeless text window, while it is open.
     QPointer<TextWindow> textWindow_;
+    // The find dialog, once it has been opened.
+    FindDialog* findDialog_ = nullptr;
+    double pointSize_ = 10.5;
 };
 
 }  // namespace zek::ui

@@ -6,6 +6,7 @@
 #include "ui/dialogs/IoDialog.h"
 #include "ui/shell/MainWindow.h"
 #include "ui/util/MessageBoxes.h"
+#include "ui/util/Placement.h"
 #include "ui/util/QtText.h"
 
 namespace zek::ui {
@@ -20,10 +21,13 @@ void QtWindowSystem::SetText1(const std::string& text) { window_.SetText1(FromCo
 // each of them would take longer than the listing itself.
 void QtWindowSystem::SetText2(const std::string& text) { window_.SetText2Soon(FromCore(text)); }
 
-HaltAnswer QtWindowSystem::ShowHaltDialog(const std::string& caption, const std::string& text, HaltLocation) {
+// The source shows where the run stands while the dialog is open, and the
+// dialog leaves that line visible.
+HaltAnswer QtWindowSystem::ShowHaltDialog(const std::string& caption, const std::string& text, HaltLocation where) {
     HaltDialog dialog(window_, &window_);
     dialog.setWindowTitle(FromCore(caption));
     dialog.ShowText(text);
+    KeepVisibleBeside(dialog, window_.ShowWhereHalted(where));
     dialog.exec();
     return dialog.Answer();
 }

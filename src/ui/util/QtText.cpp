@@ -28,6 +28,15 @@ std::string ToCore(const QString& text) {
     return result;
 }
 
+std::string ToCoreUnits(QStringView text) {
+    std::string result(static_cast<std::size_t>(text.size()), ReplacementByte1252);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int byte = ByteOf1252(text[i].unicode());
+        if (byte >= 0) result[static_cast<std::size_t>(i)] = static_cast<char>(byte);
+    }
+    return result;
+}
+
 QString FromCoreLines(std::string_view text) {
     QString result = FromCore(text);
     result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
