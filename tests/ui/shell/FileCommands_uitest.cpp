@@ -203,7 +203,7 @@ private slots:
     void NothingIsLostWhenTheSaveAfterJaDidNotHappen_data() {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("failure");
-        for (const char* command : {"löschen", "öffnen", "schließen"})
+        for (const char* command : {"löschen", "öffnen", "Datei öffnen per Pfad", "schließen"})
             for (const char* failure : {"abgebrochen", "leerer Name", "Schreibfehler", "Schreibfehler mit Dateiname"})
                 QTest::newRow((QString::fromUtf8(command) + ", " + failure).toUtf8())
                     << QString::fromUtf8(command) << QString::fromUtf8(failure);
@@ -235,6 +235,9 @@ private slots:
             window.mnuAnzeigenNichts_Click();
         } else if (command == "öffnen") {
             window.mnuDateiOeffnen_Click();
+        } else if (command == "Datei öffnen per Pfad") {
+            QVERIFY(WriteBytes(PathOf("anderes.zek"), "nop\r\n"));
+            window.OpenProgramFile(PathOf("anderes.zek"));
         } else {
             window.show();
             QVERIFY(!window.close());
