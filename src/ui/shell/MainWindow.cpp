@@ -268,7 +268,7 @@ void MainWindow::CreateAusfuehrenMenu() {
 // The exercise check closes the Testen menu, after a separator.
 void MainWindow::AddAufgabePruefen(QMenu* menu) {
     menu->addSeparator();
-    mnuAufgabePruefen = MakeAction(menu, Utf8("mnuAufgabePrüfen"), "Aufgabe prüfen ...");
+    mnuAufgabePruefen = MakeAction(menu, QStringLiteral("mnuAufgabePruefen"), "Aufgabe prüfen ...");
     connect(mnuAufgabePruefen, &QAction::triggered, this, &MainWindow::mnuAufgabePruefen_Click);
 }
 

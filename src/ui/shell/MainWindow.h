@@ -182,7 +182,7 @@ public:
     // The workbench's menus, before "&Hilfe"
     QMenu* mnuQuelltext = nullptr;
     QMenu* mnuTesten = nullptr;
-    QAction* mnuAufgabePruefen = nullptr;  // objectName "mnuAufgabePrüfen"
+    QAction* mnuAufgabePruefen = nullptr;
 
 signals:
     // The window has closed and no run is on the stack any more: the

@@ -21,7 +21,7 @@ using ui::MainWindow;
 
 namespace {
 
-const QString Command = QString::fromUtf8("mnuAufgabePrüfen");
+const QString Command = QStringLiteral("mnuAufgabePruefen");
 
 // Sums 1 .. n; with `step` 2 it sums only the odd numbers.
 QString SumProgram(int step) {
