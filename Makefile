@@ -16,7 +16,7 @@ build: deps
 	cmake --build $(BUILD) -j$(JOBS)
 
 build-asan: deps
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DZEK_SANITIZE=ON -DZEK_BUILD_UI=OFF
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DZEK_SANITIZE=ON
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 
 run: build

@@ -20,9 +20,8 @@ public:
     }
     void SetText1(const std::string&) override {}
     void SetText2(const std::string&) override { ++progressMessages; }
-    void ShowHaltDialog(const std::string&, const std::string&, zek::HaltLocation) override {}
-    void ZEKDialog(std::int32_t, const std::string&, const std::string&, const std::string&, const std::string&,
-                   double&) override {}
+    HaltAnswer ShowHaltDialog(const std::string&, const std::string&, HaltLocation) override { return {}; }
+    IoAnswer ZEKDialog(const IoRequest& request) override { return {IoOutcome::Accepted, request.value}; }
     void Yield() override {}
     void CloseTextWindow() override {}
 };

@@ -38,7 +38,7 @@ int main() {
     zek::ResetTables(state, 6370004.2029572, 0, 0, 0, 0, 0, 1000, 1000);
     std::string arrayName = "Messwerte";
     std::int32_t highestIndex = 998999;
-    const std::int32_t pointer = zek::EnterSymbol(state, arrayName, highestIndex, "A");
+    const std::int32_t pointer = zek::EnterSymbol(state, arrayName, highestIndex, zek::SymbolType::ArrayPointer);
     for (std::int32_t i = 0; i <= highestIndex; ++i) {
         const double values[] = {i * 0.001, -1.0 * i, i * 1e95, 1.0 / (i + 3)};
         state.Symbols[pointer + 1 + i].value = values[i % 4];

@@ -30,7 +30,7 @@ int main() {
             std::printf("assembly failed with code %d\n", state.ErrorCode);
             return 1;
         }
-        state.RunMode = 0;
+        state.RunMode = zek::RunMode::OhneHalt;
         const zek::bench::Stopwatch watch;
         zek::Run(state, windows);
         bestWall = std::min(bestWall, watch.Seconds());

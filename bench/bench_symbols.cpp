@@ -25,12 +25,12 @@ int main() {
     zek::ResetTables(state, 6370004.2029572, 0, 0, 0, 0, 0, 1000, 1000);
     std::string arrayName = "v";
     std::int32_t count = ArrayHighestIndex;
-    zek::EnterSymbol(state, arrayName, count, "A");
+    zek::EnterSymbol(state, arrayName, count, zek::SymbolType::ArrayPointer);
     std::size_t distinctNames = 0;
     for (std::int32_t i = 0; state.Symbols.size() <= zek::SymbolTable::HighestPermittedAddress; ++i) {
         std::string name = DistinctName(i);
         std::int32_t zero = 0;
-        zek::EnterSymbol(state, name, zero, "");
+        zek::EnterSymbol(state, name, zero, zek::SymbolType::Plain);
         ++distinctNames;
     }
     const double enterSeconds = enterWatch.Seconds();
@@ -41,7 +41,7 @@ int main() {
     for (std::int32_t address = 2; address < state.Symbols.size(); ++address) {
         std::string name = state.Symbols[address].name;
         std::int32_t zero = 0;
-        if (zek::EnterSymbol(state, name, zero, "") != address) ++misplaced;
+        if (zek::EnterSymbol(state, name, zero, zek::SymbolType::Plain) != address) ++misplaced;
     }
     const double lookupSeconds = lookupWatch.Seconds();
     const double lookupCpuSeconds = lookupWatch.ProcessorSeconds();

@@ -75,7 +75,7 @@ void Row(const char* what, double before, double after, const char* unit = "ms")
 void FillArray(zek::ZekState& state) {
     std::string name = "Messwerte";
     std::int32_t highestIndex = 998999;
-    const std::int32_t pointer = zek::EnterSymbol(state, name, highestIndex, "A");
+    const std::int32_t pointer = zek::EnterSymbol(state, name, highestIndex, zek::SymbolType::ArrayPointer);
     for (std::int32_t i = 0; i <= highestIndex; ++i) state.Symbols[pointer + 1 + i].value = i * 0.001;
 }
 
@@ -212,13 +212,11 @@ public:
     }
     void SetText1(const std::string& text) override { inner_.SetText1(text); }
     void SetText2(const std::string& text) override { window_.SetText2(zek::ui::FromCore(text)); }
-    void ShowHaltDialog(const std::string& caption, const std::string& text, zek::HaltLocation where) override {
-        inner_.ShowHaltDialog(caption, text, where);
+    zek::HaltAnswer ShowHaltDialog(const std::string& caption, const std::string& text,
+                                   zek::HaltLocation where) override {
+        return inner_.ShowHaltDialog(caption, text, where);
     }
-    void ZEKDialog(std::int32_t programLine, const std::string& programName, const std::string& instruction,
-                   const std::string& message, const std::string& symbolName, double& value) override {
-        inner_.ZEKDialog(programLine, programName, instruction, message, symbolName, value);
-    }
+    zek::IoAnswer ZEKDialog(const zek::IoRequest& request) override { return inner_.ZEKDialog(request); }
     void Yield() override { QCoreApplication::processEvents(); }
     void CloseTextWindow() override { inner_.CloseTextWindow(); }
 
@@ -300,8 +298,7 @@ void OtherViews(zek::ZekState& state, zek::ui::MainWindow& window) {
     std::printf("  %-44s %12.1f ms\n", "halt dialog, Text1",
                 BestShowing(listing, [&](std::string text) { dialog.ShowText(std::move(text)); }));
     dialog.hide();
-    zek::ui::TextWindow textWindow(
-        state, [](const QString&) {}, &window);
+    zek::ui::TextWindow textWindow([](const QString&) {}, &window);
     textWindow.ShowModeless();
     Settle();
     std::printf("  %-44s %12.1f ms\n", "text window, display mode",

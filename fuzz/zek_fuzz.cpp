@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0) return 0;
     zek::ZekState state;
     state.DataDirectory = DataDirectory().string();
-    state.RunMode = data[0] % 3;
+    state.RunMode = zek::RunModeOf(data[0] % 3);
     zek::testing::ScriptedWindowSystem windows(state);
     // The I/O dialog takes a number from the input's second byte, then the
     // default answers (accept the value, continue after every halt).

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs the Debian packages that building and testing ZEK need, if missing.
 set -e
-packages="cmake make g++ libgtest-dev qt6-base-dev fonts-liberation locales clang-format desktop-file-utils appstream libtomlplusplus-dev"
+packages="cmake make g++ libgtest-dev qt6-base-dev qt6-translations-l10n fonts-liberation locales clang-format desktop-file-utils appstream libtomlplusplus-dev"
 [ -n "$ZEK_EXTRA_PACKAGES" ] && packages="$packages $ZEK_EXTRA_PACKAGES"
 
 # The tests check that numbers keep their decimal point under a German locale.

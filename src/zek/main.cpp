@@ -8,6 +8,7 @@
 #include "core/base/Version.h"
 #include "core/store/ZekState.h"
 #include "ui/shell/MainWindow.h"
+#include "ui/util/GermanQtTexts.h"
 
 int main(int argc, char* argv[]) {
     // Answered before Qt starts, so that it works without a display.
@@ -16,6 +17,7 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     QApplication app(argc, argv);
+    zek::ui::InstallGermanQtTexts(app);
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("de.zek_projekt.zek"));
     // The main window decides when the application ends: after its close,

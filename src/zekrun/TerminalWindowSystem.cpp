@@ -5,13 +5,12 @@
 #include "core/base/Encoding1252.h"
 #include "core/base/NumberFormat.h"
 #include "core/base/NumberReading.h"
-#include "core/base/Text1252.h"
 #include "core/store/ProgramStore.h"
 
 namespace zek {
 
-TerminalWindowSystem::TerminalWindowSystem(ZekState& state, std::FILE* in, std::FILE* messages)
-    : state_(state), in_(in), messages_(messages), echoInput_(isatty(fileno(in)) == 0) {}
+TerminalWindowSystem::TerminalWindowSystem(std::FILE* in, std::FILE* messages)
+    : in_(in), messages_(messages), echoInput_(isatty(fileno(in)) == 0) {}
 
 MessageAnswer TerminalWindowSystem::MessageBox(const std::string& text, const std::string& title,
                                                MessageButtons buttons) {
@@ -32,40 +31,37 @@ void TerminalWindowSystem::SetText2(const std::string&) {}
 
 // The halt dialog closed at once with "Fortsetzen": RunMode and the signals
 // stay as they are.
-void TerminalWindowSystem::ShowHaltDialog(const std::string&, const std::string& text, HaltLocation) {
+HaltAnswer TerminalWindowSystem::ShowHaltDialog(const std::string&, const std::string& text, HaltLocation) {
     if (haltTextShown_) Write(text);
+    return {};
 }
 
-void TerminalWindowSystem::ZEKDialog(std::int32_t, const std::string&, const std::string& instruction,
-                                     const std::string& message, const std::string& symbolName, double& value) {
-    const std::string kind = ToLower1252(instruction);
-    if (kind == "input") {
-        Input(message, symbolName, value);
-    } else if (kind == "output") {
-        if (!message.empty()) WriteLine(message);
-        WriteLine(symbolName + " = " + GeneralNumber(value));
-    } else if (kind == "pause") {
-        WriteLine(message);
+IoAnswer TerminalWindowSystem::ZEKDialog(const IoRequest& request) {
+    switch (request.kind) {
+        case IoDialogKind::Input: return Input(request);
+        case IoDialogKind::Output:
+            if (!request.message.empty()) WriteLine(request.message);
+            WriteLine(request.symbolName + " = " + GeneralNumber(request.value));
+            break;
+        case IoDialogKind::Pause: WriteLine(request.message); break;
     }
-    state_.ErrorCode = 0;
+    return {IoOutcome::Accepted, request.value};
 }
 
 // One line from the input is the entry field's text, taken when the user
 // presses Enter. The end of the input answers the dialog's "Abbruch" with
 // "Ja": the run ends after this instruction with result 90.
-void TerminalWindowSystem::Input(const std::string& message, const std::string& symbolName, double& value) {
-    if (!message.empty()) WriteLine(message);
-    Write(symbolName + " = ");
+IoAnswer TerminalWindowSystem::Input(const IoRequest& request) {
+    if (!request.message.empty()) WriteLine(request.message);
+    Write(request.symbolName + " = ");
     std::string line;
     if (!ReadLine(line)) {
         WriteLine("");
         WriteLine("Ende der Eingabe: Abbruchsignal gesetzt");
-        state_.AbortSignal = true;
-        state_.ExitSignal = true;
-        return;
+        return {IoOutcome::Abort, request.value};
     }
     if (echoInput_) WriteUtf8(line + "\n");
-    value = TypedNumber(Utf8To1252(line));
+    return {IoOutcome::Accepted, TypedNumber(Utf8To1252(line))};
 }
 
 bool TerminalWindowSystem::ReadLine(std::string& line) {

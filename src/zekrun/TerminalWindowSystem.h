@@ -8,13 +8,12 @@
 #include <string>
 
 #include "core/store/WindowSystem.h"
-#include "core/store/ZekState.h"
 
 namespace zek {
 
 class TerminalWindowSystem : public WindowSystem {
 public:
-    TerminalWindowSystem(ZekState& state, std::FILE* in, std::FILE* messages);
+    TerminalWindowSystem(std::FILE* in, std::FILE* messages);
 
     // Whether the halt dialog's text (the instruction trace) is written;
     // the assembly error list is shown before the runner makes it quiet.
@@ -23,9 +22,8 @@ public:
     MessageAnswer MessageBox(const std::string& text, const std::string& title, MessageButtons buttons) override;
     void SetText1(const std::string& text) override;
     void SetText2(const std::string& text) override;
-    void ShowHaltDialog(const std::string& caption, const std::string& text, HaltLocation where) override;
-    void ZEKDialog(std::int32_t programLine, const std::string& programName, const std::string& instruction,
-                   const std::string& message, const std::string& symbolName, double& value) override;
+    HaltAnswer ShowHaltDialog(const std::string& caption, const std::string& text, HaltLocation where) override;
+    IoAnswer ZEKDialog(const IoRequest& request) override;
     void Yield() override {}
     void CloseTextWindow() override {}
 
@@ -34,9 +32,8 @@ private:
     void WriteLine(const std::string& text1252);
     void WriteUtf8(const std::string& utf8);
     bool ReadLine(std::string& line);
-    void Input(const std::string& message, const std::string& symbolName, double& value);
+    IoAnswer Input(const IoRequest& request);
 
-    ZekState& state_;
     std::FILE* in_;
     std::FILE* messages_;
     bool echoInput_;  // input from a file or pipe is echoed, so the transcript reads as typed

@@ -73,8 +73,8 @@ int RunProgram(const zekrun::Options& options) {
     }
 
     zek::ZekState state;
-    zek::TerminalWindowSystem terminal(state, stdin, stderr);
-    state.RunMode = options.mode;
+    zek::TerminalWindowSystem terminal(stdin, stderr);
+    state.RunMode = zek::RunModeOf(options.mode);
 
     // Assembly errors are listed in the halt dialog, which the terminal
     // closes with "Fortsetzen": the program runs with its faulty lines.

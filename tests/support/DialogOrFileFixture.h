@@ -16,11 +16,13 @@ protected:
     static constexpr std::int32_t ProgramLine = 5;
 
     DialogOrFileTest() {
-        state.Symbols.Append(".", 0, "P");
-        state.Symbols.Append("..", 0, "P");
+        state.Symbols.Append(".", 0, SymbolType::Predefined);
+        state.Symbols.Append("..", 0, SymbolType::Predefined);
     }
 
-    std::int32_t Symbol(std::string name, double value = 0) { return state.Symbols.Append(std::move(name), value, ""); }
+    std::int32_t Symbol(std::string name, double value = 0) {
+        return state.Symbols.Append(std::move(name), value, SymbolType::Plain);
+    }
     double& ValueOf(std::int32_t address) { return state.Symbols[address].value; }
 
     // Runs one instruction as the cycle does: operand values read before,

@@ -24,7 +24,7 @@ protected:
     }
 
     void RunProgram(int mode = 0) {
-        state.RunMode = mode;
+        state.RunMode = static_cast<RunMode>(mode);
         zek::Run(state, windows);
     }
 

@@ -1,10 +1,13 @@
 #pragma once
 // A window system for tests: records everything shown and answers from
-// queues. An empty queue answers with the defaults below.
+// queues. An empty queue answers with the defaults below. Like the real
+// dialogs it only answers; the core acts on the answers.
 
 #include <deque>
 #include <functional>
 #include <string>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "core/store/WindowSystem.h"
@@ -32,9 +35,54 @@ public:
         std::string symbolName;
         double value;
     };
-    // Acts on the state while a halt dialog or an I/O dialog is "open".
-    using HaltAction = std::function<void(ZekState&)>;
-    using DialogAction = std::function<void(ZekState&, double& value)>;
+
+    // Runs while a halt dialog is "open": it may look at the state, act on
+    // it as the main window's buttons do, and answer. An action that returns
+    // nothing answers "Fortsetzen".
+    class HaltAction {
+    public:
+        HaltAction() = default;
+        HaltAction(std::nullptr_t) {}
+        template <typename F, typename = std::enable_if_t<std::is_invocable_v<F&, ZekState&>>>
+        HaltAction(F action) {
+            if constexpr (std::is_void_v<std::invoke_result_t<F&, ZekState&>>)
+                act_ = [action](ZekState& state) mutable {
+                    action(state);
+                    return HaltAnswer{};
+                };
+            else
+                act_ = std::move(action);
+        }
+        HaltAnswer operator()(ZekState& state) const { return act_ ? act_(state) : HaltAnswer{}; }
+
+    private:
+        std::function<HaltAnswer(ZekState&)> act_;
+    };
+
+    // Runs while an I/O dialog is "open": it may change the value the dialog
+    // holds and answer how the dialog ends. An action that returns nothing
+    // answers "Übernehmen".
+    class DialogAction {
+    public:
+        DialogAction() = default;
+        DialogAction(std::nullptr_t) {}
+        template <typename F, typename = std::enable_if_t<std::is_invocable_v<F&, ZekState&, double&>>>
+        DialogAction(F action) {
+            if constexpr (std::is_void_v<std::invoke_result_t<F&, ZekState&, double&>>)
+                act_ = [action](ZekState& state, double& value) mutable {
+                    action(state, value);
+                    return IoOutcome::Accepted;
+                };
+            else
+                act_ = std::move(action);
+        }
+        IoOutcome operator()(ZekState& state, double& value) const {
+            return act_ ? act_(state, value) : IoOutcome::Accepted;
+        }
+
+    private:
+        std::function<IoOutcome(ZekState&, double&)> act_;
+    };
 
     explicit ScriptedWindowSystem(ZekState& state) : state_(state) {}
 
@@ -62,22 +110,23 @@ public:
     }
     void SetText1(const std::string& text) override { text1.push_back(text); }
     void SetText2(const std::string& text) override { text2.push_back(text); }
-    void ShowHaltDialog(const std::string& caption, const std::string& text, HaltLocation where) override {
+    HaltAnswer ShowHaltDialog(const std::string& caption, const std::string& text, HaltLocation where) override {
         halts.push_back({caption, text, where});
-        if (haltActions.empty()) return;
-        HaltAction action = std::move(haltActions.front());
+        if (haltActions.empty()) return {};
+        const HaltAction action = std::move(haltActions.front());
         haltActions.pop_front();
-        if (action) action(state_);
+        return action(state_);
     }
-    void ZEKDialog(std::int32_t programLine, const std::string& programName, const std::string& instruction,
-                   const std::string& message, const std::string& symbolName, double& value) override {
-        dialogs.push_back({programLine, programName, instruction, message, symbolName, value});
+    IoAnswer ZEKDialog(const IoRequest& request) override {
+        dialogs.push_back({request.programLine, request.programName, std::string(InstructionName(request.kind)),
+                           request.message, request.symbolName, request.value});
+        IoAnswer answer{IoOutcome::Accepted, request.value};
         if (!dialogActions.empty()) {
-            DialogAction action = std::move(dialogActions.front());
+            const DialogAction action = std::move(dialogActions.front());
             dialogActions.pop_front();
-            if (action) action(state_, value);
+            answer.outcome = action(state_, answer.value);
         }
-        state_.ErrorCode = 0;
+        return answer;
     }
     void Yield() override {
         ++yields;
@@ -85,13 +134,13 @@ public:
     }
     void CloseTextWindow() override { ++textWindowCloses; }
 
-    // Halt action of the halt dialog's confirmed "Abbruch".
+    // Halt answer of the halt dialog's confirmed "Abbruch".
     static HaltAction Abort() {
-        return [](ZekState& s) { s.AbortSignal = true; };
+        return [](ZekState&) { return HaltAnswer{HaltOutcome::Abort, {}}; };
     }
-    // Halt action of a mode button followed by "Fortsetzen".
+    // Halt answer of a mode button followed by "Fortsetzen".
     static HaltAction SetMode(int mode) {
-        return [mode](ZekState& s) { s.RunMode = mode; };
+        return [mode](ZekState&) { return HaltAnswer{HaltOutcome::Continue, static_cast<RunMode>(mode)}; };
     }
     // I/O dialog answer: a typed number.
     static DialogAction Enter(double typed) {
@@ -99,11 +148,15 @@ public:
     }
     // I/O dialog answer: "Abbruch" confirmed with "Ja".
     static DialogAction AbortRun() {
-        return [](ZekState& s, double&) {
-            s.AbortSignal = true;
-            s.ExitSignal = true;
-            s.ErrorCode = 90;
-        };
+        return [](ZekState&, double&) { return IoOutcome::Abort; };
+    }
+    // I/O dialog answer: "Abbruch" answered with "Anhalten".
+    static DialogAction HaltRun() {
+        return [](ZekState&, double&) { return IoOutcome::Halt; };
+    }
+    // I/O dialog answer: the dialog broke down.
+    static DialogAction Fail() {
+        return [](ZekState&, double&) { return IoOutcome::Failed; };
     }
 
 private:

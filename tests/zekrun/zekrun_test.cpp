@@ -44,7 +44,7 @@ struct InProcessRun {
     ZekState state;
     ScriptedWindowSystem windows{state};
     explicit InProcessRun(const std::string& source, int mode = 0) {
-        state.RunMode = mode;
+        state.RunMode = RunModeOf(mode);
         Assemble(state, windows, source);
         Run(state, windows);
     }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/assembler/SourceReader.h"
+#include "core/base/ErrorCodes.h"
 #include "core/base/ErrorText.h"
 #include "core/base/NameCoding.h"
 #include "core/base/NumberFormat.h"
@@ -51,9 +52,9 @@ public:
 
         if (AssembleLines()) ShowErrorList();
 
-        if (state_.ErrorCode != 0) {
+        if (state_.ErrorCode != errors::None) {
             windows_.SetText2("Assembler abgebrochen");
-            state_.ErrorCode = 90;
+            state_.ErrorCode = errors::AbortDuringOperation;
         } else {
             state_.Random.Reset();  // every run of a fresh program sees the same sequence
         }
@@ -70,7 +71,7 @@ private:
             state_.ErrorCode = 0;
             switch (KindOf(keyword_)) {
                 case LineKind::Dim: DimLine(k); break;
-                case LineKind::Var: Enter(tokens_[1], 0, ""); break;
+                case LineKind::Var: Enter(tokens_[1], 0, SymbolType::Plain); break;
                 case LineKind::Lab: LabLine(); break;
                 case LineKind::Name: state_.ProgramName = TextOf(tokens_[1], ProgramNameLineBreak); break;
                 case LineKind::Ignored: break;
@@ -100,14 +101,14 @@ private:
         for (char& c : keyword_) c = ToLower1252(c);
     }
 
-    std::int32_t Enter(std::string& name, std::int32_t count, std::string_view type) {
+    std::int32_t Enter(std::string& name, std::int32_t count, SymbolType type) {
         const std::int32_t address = EnterSymbol(state_, name, count, type);
         if (state_.InternalFault) throw InternalFault{};
         return address;
     }
 
     void DimLine(std::size_t k) {
-        Enter(tokens_[1], ArrayCount(tokens_[2]), "A");
+        Enter(tokens_[1], ArrayCount(tokens_[2]), SymbolType::ArrayPointer);
         if (state_.ErrorCode != 0) AppendErrorLine(k, "");
         state_.ErrorCode = 0;
     }
@@ -123,7 +124,7 @@ private:
     }
 
     void LabLine() {
-        const std::int32_t address = Enter(tokens_[1], 0, "");
+        const std::int32_t address = Enter(tokens_[1], 0, SymbolType::Plain);
         // A failed entry returns the empty symbol, which must keep reading 0.
         if (state_.ErrorCode == 0) state_.Symbols[address].value = nextCodeAddress_;
     }
@@ -131,7 +132,7 @@ private:
     void InstructionLine(std::size_t k) {
         const std::int16_t group = LookupOpcode(tokens_[0]);
         if (group == UnknownGroup) {
-            state_.ErrorCode = 116;
+            state_.ErrorCode = errors::UnknownInstruction;
             AppendErrorLine(k, tokens_[0]);
             return;
         }
@@ -148,7 +149,7 @@ private:
 
     // A failed operand is listed and keeps the address EnterSymbol returned.
     std::int32_t EnterOperand(std::size_t k, std::string& token) {
-        const std::int32_t address = Enter(token, 0, "");
+        const std::int32_t address = Enter(token, 0, SymbolType::Plain);
         if (state_.ErrorCode != 0) AppendErrorLine(k, "");
         return address;
     }
@@ -180,10 +181,10 @@ private:
     void ShowErrorList() {
         if (state_.InstructionProtocol.empty()) return;
         windows_.CloseTextWindow();
-        windows_.ShowHaltDialog("Assemblerfehler", state_.InstructionProtocol, {});
+        ApplyHaltAnswer(state_, windows_.ShowHaltDialog("Assemblerfehler", state_.InstructionProtocol, {}));
         if (state_.AbortSignal) {
             state_.AbortSignal = false;
-            state_.ErrorCode = 90;
+            state_.ErrorCode = errors::AbortDuringOperation;
         }
     }
 
@@ -213,10 +214,11 @@ bool YieldsInstruction(std::string_view sourceLine) {
     return !keyword.empty() && !IsPseudoInstruction(keyword) && LookupOpcode(keyword) != UnknownGroup;
 }
 
-void Assemble(ZekState& state, WindowSystem& windows, std::string_view source, const AssemblerPresets& presets) {
+AssemblyOutcome Assemble(ZekState& state, WindowSystem& windows, std::string_view source,
+                         const AssemblerPresets& presets) {
     if (state.ProcessorActive) {
         RefuseReentry(windows);
-        return;
+        return AssemblyOutcome::Refused;
     }
     state.ProcessorActive = true;
     try {
@@ -225,9 +227,11 @@ void Assemble(ZekState& state, WindowSystem& windows, std::string_view source, c
         // Internal fault (overflow, exhausted memory, a failing window
         // operation): the tables stay as far as they got, nothing is shown.
         state.InternalFault = false;
-        state.ErrorCode = 107;
+        state.ErrorCode = errors::AssemblerFault;
     }
     state.ProcessorActive = false;
+    if (state.ErrorCode == errors::None) return AssemblyOutcome::Ready;
+    return state.ErrorCode == errors::AbortDuringOperation ? AssemblyOutcome::Aborted : AssemblyOutcome::InternalFault;
 }
 
 }  // namespace zek

@@ -19,11 +19,17 @@ struct AssemblerPresets {
     double kxTarget = 1000;  // kx'
 };
 
+// How an assembly ended. The first three leave their code in ErrorCode: 0,
+// 90 (failed, or aborted in the halt dialog that lists the errors) and 107.
+// A call while an assembly or a run is active is refused with a message and
+// changes nothing, not even ErrorCode, which belongs to the active run.
+enum class AssemblyOutcome { Ready, Aborted, InternalFault, Refused };
+
 // Translates a source text (Windows-1252, lines separated by CR LF) into the
-// CodeTable and the SymbolTable of `state`. The outcome is left in the state:
-// ErrorCode 0 (run), 90 (failed or aborted) or 107 (internal fault), the
-// error list in InstructionProtocol, ProgramName.
-void Assemble(ZekState& state, WindowSystem& windows, std::string_view source, const AssemblerPresets& presets = {});
+// CodeTable and the SymbolTable of `state`. Besides the outcome it leaves the
+// error list in InstructionProtocol and ProgramName in the state.
+AssemblyOutcome Assemble(ZekState& state, WindowSystem& windows, std::string_view source,
+                         const AssemblerPresets& presets = {});
 
 // True for the keyword of a pseudo-instruction (_dim, _var, _lab, _name,
 // _config, _end), in any case.

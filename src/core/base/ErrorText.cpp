@@ -1,42 +1,45 @@
 #include "core/base/ErrorText.h"
 
+#include "core/base/ErrorCodes.h"
+
 namespace zek {
 namespace {
 
 // Short text of a code, or nullptr for a code without one (100 included).
+// A value with two names (107, 117) has one text.
 const char* ShortText(std::uint8_t code) {
     switch (code) {
-        case 0: return "Kein Fehler";
-        case 38:
+        case errors::None: return "Kein Fehler";
+        case errors::EmptyFileName:
             return "Dateil\xE4"
                    "nge 0 oder Datei nicht vorhanden oder Dateiname leer oder ung\xFCltig";
-        case 90: return "Abbruch durch Bediener bei laufender Operation";
-        case 91: return "Abbruch durch Bediener vor Operationsbeginn";
-        case 101:
+        case errors::AbortDuringOperation: return "Abbruch durch Bediener bei laufender Operation";
+        case errors::AbortBeforeOperation: return "Abbruch durch Bediener vor Operationsbeginn";
+        case errors::Overflow:
             return "\xDC"
                    "berlauf. Betrag >9E99";
-        case 102: return "Division durch 0";
-        case 103: return "Potenz 0 hoch 0";
-        case 104: return "P-Exp. Z/N mit Z<>1 oder N gerade";
-        case 105: return "W-Exp. gerade oder Z/N mit Z<>1";
-        case 106: return "Wurzelexponent 0";
-        case 107: return "Logarithmus aus Zahl <0";
-        case 108: return "Logarithmus aus 0";
-        case 109: return "Logarithmenbasis <0";
-        case 110: return "Logarithmenbasis 0";
-        case 111: return "Logarithmenbasis 1";
-        case 112: return "Funktionswert nicht definiert";
-        case 113: return "Datei-E/A-Fehler";
-        case 114: return "ZEK-Fehler 114";
-        case 115: return "ZEK-Fehler 115";
-        case 116: return "Unbekannter ZE-Assemblerbefehl";
-        case 117: return "ZE-Assembler: Symbol nicht definiert";
-        case 118: return "ZE-Assembler: Symbol bereits definiert";
-        case 119: return "ZE-Assembler: Symboltabelle voll";
-        case 120:
+        case errors::DivisionByZero: return "Division durch 0";
+        case errors::ZeroToThePowerZero: return "Potenz 0 hoch 0";
+        case errors::PowerOfNegative: return "P-Exp. Z/N mit Z<>1 oder N gerade";
+        case errors::RootOfNegative: return "W-Exp. gerade oder Z/N mit Z<>1";
+        case errors::RootExponentZero: return "Wurzelexponent 0";
+        case errors::LogOfNegative: return "Logarithmus aus Zahl <0";
+        case errors::LogOfZero: return "Logarithmus aus 0";
+        case errors::LogBaseNegative: return "Logarithmenbasis <0";
+        case errors::LogBaseZero: return "Logarithmenbasis 0";
+        case errors::LogBaseOne: return "Logarithmenbasis 1";
+        case errors::Undefined: return "Funktionswert nicht definiert";
+        case errors::EndOfDataFile: return "Datei-E/A-Fehler";
+        case errors::NoSuchSymbolAddress: return "ZEK-Fehler 114";
+        case errors::NoSuchCodeAddress: return "ZEK-Fehler 115";
+        case errors::UnknownInstruction: return "Unbekannter ZE-Assemblerbefehl";
+        case errors::SymbolNotDefined: return "ZE-Assembler: Symbol nicht definiert";
+        case errors::SymbolAlreadyDefined: return "ZE-Assembler: Symbol bereits definiert";
+        case errors::SymbolTableFull: return "ZE-Assembler: Symboltabelle voll";
+        case errors::SymbolNameTooLong:
             return "ZE-Assembler: Symbolname l\xE4"
                    "nger als 1024 Zeichen";
-        case 121: return "ZEK-Fehler 121";
+        case errors::Reserved: return "ZEK-Fehler 121";
         default: return nullptr;
     }
 }

@@ -52,7 +52,7 @@ CaseResult RunCase(const ZekState& assembled, const ExerciseCase& c, const CaseD
 
     ZekState state = assembled;
     state.DataDirectory = directory.Path().string();
-    state.RunMode = c.mode;
+    state.RunMode = RunModeOf(c.mode);
     CaseWindowSystem windows(state, c.input, cancelled);
     // One instruction beyond the limit tells a run that needs exactly
     // maxSteps instructions from one that would go on.

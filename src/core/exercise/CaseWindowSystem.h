@@ -35,19 +35,12 @@ public:
     }
     void SetText1(const std::string&) override {}
     void SetText2(const std::string&) override {}
-    void ShowHaltDialog(const std::string&, const std::string&, HaltLocation) override {}
-    void ZEKDialog(std::int32_t, const std::string&, const std::string& instruction, const std::string&,
-                   const std::string&, double& value) override {
-        if (instruction == "input") {
-            if (next_ < input_.size()) {
-                value = TypedNumber(input_[next_++]);
-            } else {
-                exhausted_ = true;
-                state_.AbortSignal = true;
-                state_.ExitSignal = true;
-            }
-        }
-        state_.ErrorCode = 0;
+    HaltAnswer ShowHaltDialog(const std::string&, const std::string&, HaltLocation) override { return {}; }
+    IoAnswer ZEKDialog(const IoRequest& request) override {
+        if (request.kind != IoDialogKind::Input) return {IoOutcome::Accepted, request.value};
+        if (next_ < input_.size()) return {IoOutcome::Accepted, TypedNumber(input_[next_++])};
+        exhausted_ = true;
+        return {IoOutcome::Abort, request.value};
     }
     void Yield() override {
         if (!cancelled_.load(std::memory_order_relaxed)) return;

@@ -18,8 +18,8 @@ bool IsOdd(double v) { return std::fmod(v, 2.0) != 0; }
 // ln(x) / lnBase, the logarithm of x to the base whose logarithm is lnBase.
 Outcome Logarithm(double x, double lnBase) {
     if (x > 0) return {std::log(x) / lnBase};
-    if (x == 0) return {-ValueLimit, 108};
-    return {-ValueLimit, 107};
+    if (x == 0) return {-ValueLimit, errors::LogOfZero};
+    return {-ValueLimit, errors::LogOfNegative};
 }
 
 void Order(double& low, double& high) {
@@ -30,11 +30,11 @@ void Order(double& low, double& high) {
 
 Outcome Mul(double x, double y) {
     if (std::fabs(x) <= ValueLimit && std::fabs(y) <= ValueLimit) return {x * y};
-    return {Sgn(x) * Sgn(y) * ValueLimit, 101};
+    return {Sgn(x) * Sgn(y) * ValueLimit, errors::Overflow};
 }
 
 Outcome Div(double x, double y) {
-    if (y == 0) return {Sgn(x) * Tiny, 102};
+    if (y == 0) return {Sgn(x) * Tiny, errors::DivisionByZero};
     return {x / y};
 }
 
@@ -60,14 +60,14 @@ Outcome Power(double x, double y) {
     std::uint8_t error = 0;
     if (base == 0 && e == 0) {
         base = 1;
-        error = 103;
+        error = errors::ZeroToThePowerZero;
     }
-    if (!ok) error = 104;
+    if (!ok) error = errors::PowerOfNegative;
 
     double result;
     if (std::log(std::fabs(base) + 1E-11) * e > 700) {
         result = ValueLimit;  // the sign is not applied
-        error = 101;
+        error = errors::Overflow;
     } else {
         result = sign * std::pow(std::fabs(base), e);
     }
@@ -94,15 +94,15 @@ Outcome Root(double x, double y) {
         }
     }
 
-    std::uint8_t error = ok ? 0 : 105;
-    if (e == 0) return {Sgn(x) * ValueLimit, 106};
+    std::uint8_t error = ok ? errors::None : errors::RootOfNegative;
+    if (e == 0) return {Sgn(x) * ValueLimit, errors::RootExponentZero};
     if (base == 0) return {0};
 
     e = 1 / e;
     double result;
     if (std::log(std::fabs(base) + 1E-9) * e > 300) {
         result = ValueLimit;
-        error = 101;
+        error = errors::Overflow;
     } else {
         result = sign * std::pow(std::fabs(base), e);
     }
@@ -111,26 +111,26 @@ Outcome Root(double x, double y) {
 }
 
 Outcome Exp(double x) {
-    if (x > 700) return {ValueLimit, 101};
+    if (x > 700) return {ValueLimit, errors::Overflow};
     return {std::pow(EulerValue, x)};
 }
 
 Outcome Exp10(double x) {
-    if (x > 300) return {ValueLimit, 101};
+    if (x > 300) return {ValueLimit, errors::Overflow};
     return {std::pow(10.0, x)};
 }
 
 Outcome Exp2(double x) {
-    if (x > 900) return {ValueLimit, 101};
+    if (x > 900) return {ValueLimit, errors::Overflow};
     return {std::pow(2.0, x)};
 }
 
 // a := b to the power a.
 Outcome Expx(double x, double y) {
-    if (y < 0) return {0, 104};
-    if (y == 0) return {0, static_cast<std::uint8_t>(x == 0 ? 103 : 0)};
+    if (y < 0) return {0, errors::PowerOfNegative};
+    if (y == 0) return {0, x == 0 ? errors::ZeroToThePowerZero : errors::None};
     if (y == 1) return {x};
-    if (std::log(y) * x > 700) return {ValueLimit, 101};
+    if (std::log(y) * x > 700) return {ValueLimit, errors::Overflow};
     return {std::pow(y, x)};
 }
 
@@ -139,9 +139,9 @@ Outcome Log10(double x) { return Logarithm(x, std::log(10.0)); }
 Outcome Log2(double x) { return Logarithm(x, std::log(2.0)); }
 
 Outcome Logx(double x, double y) {
-    if (y < 0) return {0, 109};
-    if (y == 0) return {0, 110};
-    if (y == 1) return {ValueLimit, 111};
+    if (y < 0) return {0, errors::LogBaseNegative};
+    if (y == 0) return {0, errors::LogBaseZero};
+    if (y == 1) return {ValueLimit, errors::LogBaseOne};
     return Logarithm(x, std::log(y));
 }
 
@@ -165,7 +165,7 @@ double Clip(double x, double& y, double& z) {
 // Folds x into [low, high) like a sawtooth.
 Outcome Cmod(double x, double& y, double& z) {
     Order(y, z);
-    if (y == z) return {0, 102};
+    if (y == z) return {0, errors::DivisionByZero};
     const double w = z - y;
     const double d = x - y;
     return {d - Int(d / w) * w + y};

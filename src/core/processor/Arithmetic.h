@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "core/base/ErrorCodes.h"
 #include "core/base/MachineConstants.h"
 #include "core/store/RandomGenerator.h"
 

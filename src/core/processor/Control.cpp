@@ -2,15 +2,13 @@
 
 #include "core/processor/Control.h"
 
-#include <algorithm>
-
 #include "core/processor/Arithmetic.h"
 
 namespace zek {
 
 std::uint8_t OverflowFault(ZekState& state) {
     state.FaultDescription = OverflowDescription;
-    return 100;
+    return errors::RuntimeFault;
 }
 
 void ExecuteGet(ZekState& state, const Instruction& instruction, Cycle& cycle) {
@@ -23,7 +21,7 @@ void ExecuteGet(ZekState& state, const Instruction& instruction, Cycle& cycle) {
     else if (state.Symbols.IsAddress(address))
         value = state.Symbols[address].value;
     else
-        state.ErrorCode = 114;
+        state.ErrorCode = errors::NoSuchSymbolAddress;
     state.Symbols[instruction.operand1].value = value;
     cycle.PutAddress = instruction.operand1;
 }
@@ -40,7 +38,7 @@ void ExecutePut(ZekState& state, const Instruction&, Cycle& cycle) {
         state.ErrorCode = OverflowFault(state);
         address = 0;
     } else if (!state.Symbols.IsAddress(address)) {
-        state.ErrorCode = 114;
+        state.ErrorCode = errors::NoSuchSymbolAddress;
         address = 0;
     }
     state.Symbols[address].value = cycle.ValueC;
@@ -51,7 +49,7 @@ void ExecuteMode(ZekState& state, const Instruction&, Cycle& cycle) {
     cycle.NextIP = cycle.IP + 1;
     std::int32_t mode = 0;
     if (IntToInt32(cycle.ValueA, mode))
-        state.RunMode = std::clamp(mode, 0, 2);
+        state.RunMode = RunModeOf(mode);
     else
         state.ErrorCode = OverflowFault(state);
 }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "core/base/ErrorCodes.h"
 #include "core/base/MachineConstants.h"
 #include "core/store/CodeTable.h"
 #include "core/store/WindowSystem.h"

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/base/NameCoding.h"
@@ -23,17 +24,44 @@ std::string TextOperand(const ZekState& state, std::int32_t address, std::string
     return TextOf(NameAt(state, address), lineBreak);
 }
 
-// Shows the I/O dialog with a status text in Text2 while it is open. The
-// instruction is done when the dialog returns with ErrorCode 0; otherwise
-// NextIP stays at IP and the instruction runs again.
-bool Dialog(ZekState& state, WindowSystem& windows, Cycle& cycle, const std::string& instruction,
-            const std::string& message, const std::string& symbolName, double& value) {
+// The dialog's answer; a dialog that cannot be shown, or breaks down while
+// it is open, has failed.
+IoAnswer Ask(WindowSystem& windows, const IoRequest& request) {
+    try {
+        return windows.ZEKDialog(request);
+    } catch (...) {
+        return {IoOutcome::Failed, request.value};
+    }
+}
+
+// Shows the I/O dialog with a status text in Text2 while it is open and acts
+// on its answer: "Anhalten" sets the halt signal, "Ja" the abort and exit
+// signals (the run ends after this instruction), and either way the
+// instruction is done with ErrorCode 0. A failed dialog is error 100, and
+// NextIP stays at IP, so that the instruction runs again. Returns the value
+// taken unless the dialog failed.
+std::optional<double> Dialog(ZekState& state, WindowSystem& windows, Cycle& cycle, IoDialogKind kind,
+                             std::string message, std::string symbolName, double value) {
+    const std::string instruction(InstructionName(kind));
     windows.SetText2(state.ProgramName + ": " + instruction + "-Befehl ...");
-    windows.ZEKDialog(cycle.IP, state.ProgramName, instruction, message, symbolName, value);
-    const bool done = state.ErrorCode == 0;
-    cycle.NextIP = done ? cycle.IP + 1 : cycle.IP;
+    const IoAnswer answer =
+        Ask(windows, {kind, cycle.IP, state.ProgramName, std::move(message), std::move(symbolName), value});
     windows.SetText2("");
-    return done;
+    switch (answer.outcome) {
+        case IoOutcome::Accepted: break;
+        case IoOutcome::Halt: state.HaltSignal = true; break;
+        case IoOutcome::Abort:
+            state.AbortSignal = true;
+            state.ExitSignal = true;
+            break;
+        case IoOutcome::Failed:
+            state.ErrorCode = errors::RuntimeFault;
+            cycle.NextIP = cycle.IP;
+            return std::nullopt;
+    }
+    state.ErrorCode = errors::None;
+    cycle.NextIP = cycle.IP + 1;
+    return answer.value;
 }
 
 // Int(value) held within 0 .. 100 (a not-a-number counts as 0).
@@ -57,23 +85,22 @@ int DecimalPlaces(ZekState& state, double value) {
 }  // namespace
 
 void ExecuteInput(ZekState& state, WindowSystem& windows, const Instruction& instruction, Cycle& cycle) {
-    double value = cycle.ValueA;
-    if (Dialog(state, windows, cycle, "input", TextOperand(state, instruction.operand2, DialogLineBreak),
-               NameAt(state, instruction.operand1), value)) {
-        state.Symbols[instruction.operand1].value = value;
+    if (const std::optional<double> value = Dialog(state, windows, cycle, IoDialogKind::Input,
+                                                   TextOperand(state, instruction.operand2, DialogLineBreak),
+                                                   NameAt(state, instruction.operand1), cycle.ValueA)) {
+        state.Symbols[instruction.operand1].value = *value;
         cycle.PutAddress = instruction.operand1;
     }
 }
 
 void ExecuteOutput(ZekState& state, WindowSystem& windows, const Instruction& instruction, Cycle& cycle) {
-    double value = cycle.ValueA;
-    Dialog(state, windows, cycle, "output", TextOperand(state, instruction.operand2, DialogLineBreak),
-           NameAt(state, instruction.operand1), value);
+    Dialog(state, windows, cycle, IoDialogKind::Output, TextOperand(state, instruction.operand2, DialogLineBreak),
+           NameAt(state, instruction.operand1), cycle.ValueA);
 }
 
 void ExecutePause(ZekState& state, WindowSystem& windows, const Instruction& instruction, Cycle& cycle) {
-    double value = 0;
-    Dialog(state, windows, cycle, "pause", TextOperand(state, instruction.operand1, DialogLineBreak), "", value);
+    Dialog(state, windows, cycle, IoDialogKind::Pause, TextOperand(state, instruction.operand1, DialogLineBreak), "",
+           0);
 }
 
 void ExecuteProof(ZekState& state, WindowSystem& windows, const Instruction& instruction, Cycle& cycle) {

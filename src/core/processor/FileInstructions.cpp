@@ -33,7 +33,7 @@ fs::path FilePath(const ZekState& state, std::int32_t address, std::string_view 
 // ErrorText; the instruction carries on with its next step, and a later code
 // of the same instruction overwrites the 100.
 void FileFault(ZekState& state, const fs::path& path, std::string_view what, const std::string& cause) {
-    state.ErrorCode = 100;
+    state.ErrorCode = errors::RuntimeFault;
     state.FaultDescription = "Datei " + path.filename().string() + " " + std::string(what) + ": " + cause;
 }
 
@@ -92,30 +92,34 @@ std::uintmax_t LengthCreatingFile(ZekState& state, const fs::path& path) {
 // A value read from a data file, held within the value limit.
 double LimitedValue(ZekState& state, double value) {
     if (value > ValueLimit) {
-        state.ErrorCode = 101;
+        state.ErrorCode = errors::Overflow;
         return ValueLimit;
     }
     if (!(value >= -ValueLimit)) {
-        state.ErrorCode = 101;
+        state.ErrorCode = errors::Overflow;
         return -ValueLimit;
     }
     return value;
 }
 
 // Reads lines into the symbols base .. last (last may lie beyond the
-// table); a line ends with LF, a CR before it is dropped.
+// table); a line ends with LF, a CR before it is dropped. A file that cannot
+// be opened fails every read of a line: each of those symbols keeps its
+// value, and the checks of the symbols beyond the table still run.
 void ReadValues(ZekState& state, const fs::path& path, std::int32_t base, double last) {
     errno = 0;
     std::ifstream file(path, std::ios::binary);
-    if (!file.is_open()) {
-        FileFault(state, path, "nicht gelesen", StreamFailure());
-        return;
-    }
+    const bool opened = file.is_open();
+    const std::string openFailure = opened ? std::string() : StreamFailure();
     const std::int32_t lastInTable = LastInTable(state, last);
     std::string line;
     for (std::int32_t k = base; k <= lastInTable; ++k) {
+        if (!opened) {
+            FileFault(state, path, "nicht gelesen", openFailure);
+            continue;
+        }
         if (file.peek() == std::char_traits<char>::eof()) {
-            state.ErrorCode = 113;
+            state.ErrorCode = errors::EndOfDataFile;
             continue;
         }
         std::getline(file, line);
@@ -125,7 +129,7 @@ void ReadValues(ZekState& state, const fs::path& path, std::int32_t base, double
         if (overflow) state.ErrorCode = OverflowFault(state);
         state.Symbols[k].value = LimitedValue(state, value);
     }
-    if (last > lastInTable) state.ErrorCode = 114;
+    if (last > lastInTable) state.ErrorCode = errors::NoSuchSymbolAddress;
     if (file.bad()) FileFault(state, path, "nicht gelesen", StreamFailure());
 }
 
@@ -140,8 +144,9 @@ void ExecuteWrite(ZekState& state, WindowSystem&, const Instruction& instruction
         const std::int32_t lastInTable = LastInTable(state, last);
         std::string content;
         for (std::int32_t k = base; k <= lastInTable; ++k) content += DataLine(state.Symbols[k].value);
-        if (last > lastInTable) state.ErrorCode = 117;
         ReplaceFile(state, FilePath(state, base, ".dat"), content);
+        // The symbols beyond the table come last, after every line written.
+        if (last > lastInTable) state.ErrorCode = errors::SymbolNotDefined;
     }
 }
 
@@ -152,7 +157,7 @@ void ExecuteRead(ZekState& state, WindowSystem&, const Instruction& instruction,
         const std::int32_t base = instruction.operand1;
         const fs::path path = FilePath(state, base, ".dat");
         if (LengthCreatingFile(state, path) == 0)
-            state.ErrorCode = 117;
+            state.ErrorCode = errors::EmptyDataFile;
         else
             ReadValues(state, path, base, base + count);
     }

@@ -14,4 +14,9 @@ void Run(ZekState& state, WindowSystem& windows);
 // (result 90). A bound of 0 or less means none.
 void Run(ZekState& state, WindowSystem& windows, std::int64_t maxSteps);
 
+// The start command keeps no result: once it has reported its assembly and
+// run, ErrorCode reads 0 again. (A start refused during a run keeps the
+// active run's code.)
+void DiscardResult(ZekState& state);
+
 }  // namespace zek

@@ -36,7 +36,7 @@ void AskToAbortActiveRun(ZekState& state, WindowSystem& windows) {
                                                         "ZEK: Prozessor", MessageButtons::YesNoCancel);
         if (answer == MessageAnswer::Yes) {
             state.AbortSignal = true;
-            state.ErrorCode = 90;
+            state.ErrorCode = errors::AbortDuringOperation;
         }
     } catch (...) {
         // The question is a courtesy; the active run goes on either way.
@@ -69,7 +69,7 @@ void AskToAbortActiveRun(ZekState& state, WindowSystem& windows) {
 std::uint8_t ClampToValueLimit(ZekState& state, double& value) {
     if (!std::isfinite(value)) OverflowFault(state);
     value = value > ValueLimit ? ValueLimit : -ValueLimit;
-    return 101;
+    return errors::Overflow;
 }
 
 // The instruction counter as the trace shows it: a run longer than the
@@ -84,18 +84,18 @@ void ShowHalt(ZekState& state, WindowSystem& windows, const Cycle& cycle) {
     state.Trace = {cycle.ValueA, cycle.ValueB, cycle.ValueC};
     try {
         const std::string text = InstructionTrace(state, cycle.IP, cycle.NextIP, cycle.IC);
-        windows.ShowHaltDialog("ZE-Maschine: Halt", text, {cycle.IP, cycle.NextIP});
+        ApplyHaltAnswer(state, windows.ShowHaltDialog("ZE-Maschine: Halt", text, {cycle.IP, cycle.NextIP}));
     } catch (...) {
-        state.ErrorCode = 100;
+        state.ErrorCode = errors::RuntimeFault;
     }
-    if (state.ExitSignal) state.ErrorCode = 90;
+    if (state.ExitSignal) state.ErrorCode = errors::AbortDuringOperation;
 }
 
 void YieldOnce(ZekState& state, WindowSystem& windows, const Cycle&) {
     try {
         windows.Yield();
     } catch (...) {
-        state.ErrorCode = 100;
+        state.ErrorCode = errors::RuntimeFault;
     }
 }
 
@@ -106,19 +106,19 @@ void ExecuteDialogOrFile(DialogOrFileInstruction& execute, ZekState& state, Wind
     try {
         execute(state, windows, line, cycle);
     } catch (...) {
-        state.ErrorCode = 100;
+        state.ErrorCode = errors::RuntimeFault;
         cycle.NextIP = cycle.IP + 1;
     }
     if (state.InternalFault) {
         state.InternalFault = false;
-        state.ErrorCode = 100;
+        state.ErrorCode = errors::RuntimeFault;
     }
 }
 
 // The run's result: an abort stays; otherwise the last error of the
 // highest-addressed line that failed during the run, or 0.
 std::uint8_t ResultOfRun(const CodeTable& code, std::uint8_t lastCode) {
-    if (lastCode == 90 || lastCode == 91) return lastCode;
+    if (lastCode == errors::AbortDuringOperation || lastCode == errors::AbortBeforeOperation) return lastCode;
     std::uint8_t result = 0;
     for (std::size_t address = 1; address < code.size(); ++address)
         if (code[address].lastErrorCode != 0) result = code[address].lastErrorCode;
@@ -131,7 +131,7 @@ void AbandonRun(ZekState& state) {
     state.FaultDescription =
         "Programmtabellen ung\xFC"
         "ltig";
-    state.ErrorCode = 100;
+    state.ErrorCode = errors::RuntimeFault;
 }
 
 // One run: the loop registers and the instruction cycle.
@@ -277,7 +277,7 @@ private:
             case Operation::Init: case Operation::Nop: case Operation::End: case Operation::PseudoLab:
             case Operation::PseudoDim: case Operation::PseudoVar: case Operation::PseudoConfig:
             case Operation::PseudoName: break;
-            case Operation::PseudoEnd: case Operation::Unknown: errorCode_ = 116; break;
+            case Operation::PseudoEnd: case Operation::Unknown: errorCode_ = errors::UnknownInstruction; break;
             case Operation::Cmpgt: JumpIf(a_ > b_, c_); break;   case Operation::Tstgt: JumpIf(a_ > 0, b_); break;
             case Operation::Cmpge: JumpIf(a_ >= b_, c_); break;  case Operation::Tstge: JumpIf(a_ >= 0, b_); break;
             case Operation::Cmplt: JumpIf(a_ < b_, c_); break;   case Operation::Tstlt: JumpIf(a_ < 0, b_); break;
@@ -356,7 +356,7 @@ private:
         if (static_cast<std::uint32_t>(nextIP_) - 1u < static_cast<std::uint32_t>(last_) || state_.AbortSignal)
             [[likely]]
             return;
-        if (!errorHandled_) errorCode_ = 115;
+        if (!errorHandled_) errorCode_ = errors::NoSuchCodeAddress;
         nextIP_ = ip_ + 1;
     }
 
@@ -373,9 +373,9 @@ private:
 
     // Without breakpoints the halt decision tests only a flag for them.
     [[gnu::always_inline]] bool HaltsAfter(Operation operation) const {
-        const std::int32_t runMode = state_.RunMode;
-        return (breakpoints_ && BreakpointAhead()) || runMode == 2 ||
-               (runMode == 1 && (errorHandled_ || errorCode_ != 0)) || state_.HaltSignal ||
+        const RunMode runMode = state_.RunMode;
+        return (breakpoints_ && BreakpointAhead()) || runMode == RunMode::Schrittweise ||
+               (runMode == RunMode::Fehlerhalt && (errorHandled_ || errorCode_ != 0)) || state_.HaltSignal ||
                operation == Operation::Halt;
     }
 
@@ -399,7 +399,7 @@ private:
         if (!state_.AbortSignal) [[likely]]
             return;
         state_.AbortSignal = false;
-        errorCode_ = 90;
+        errorCode_ = errors::AbortDuringOperation;
         state_.ExitSignal = true;
     }
 
@@ -487,18 +487,19 @@ void Execute(ZekState& state, WindowSystem& windows, std::int64_t maxSteps) {
 
 void Run(ZekState& state, WindowSystem& windows) { Run(state, windows, 0); }
 
+void DiscardResult(ZekState& state) { state.ErrorCode = errors::None; }
+
 void Run(ZekState& state, WindowSystem& windows, std::int64_t maxSteps) {
     if (state.ProcessorActive) {
         AskToAbortActiveRun(state, windows);
         return;
     }
     state.ProcessorActive = true;
-    if (state.RunMode < 0) state.RunMode = 0;
-    if (state.RunMode > 2) state.RunMode = 2;
+    state.RunMode = RunModeOf(static_cast<std::int32_t>(state.RunMode));
     try {
         Execute(state, windows, maxSteps);
     } catch (...) {
-        state.ErrorCode = 100;
+        state.ErrorCode = errors::RuntimeFault;
     }
     state.ProcessorActive = false;
 }

@@ -8,7 +8,7 @@ namespace {
 // An angle beyond 1E18 has no digits of its place within the circle left:
 // it counts as 0, with error 101.
 Outcome Angle(double x) {
-    if (std::fabs(x) > 1E18) return {0, 101};
+    if (std::fabs(x) > 1E18) return {0, errors::Overflow};
     return {x};
 }
 
@@ -28,11 +28,11 @@ Outcome UnitArgument(double x) {
     Outcome v{x};
     if (v.value >= 1) {
         v.value = NearOne;
-        if (x >= OneLimit) v.error = 112;
+        if (x >= OneLimit) v.error = errors::Undefined;
     }
     if (v.value <= -1) {
         v.value = -NearOne;
-        if (x <= -OneLimit) v.error = 112;
+        if (x <= -OneLimit) v.error = errors::Undefined;
     }
     return v;
 }
@@ -60,7 +60,7 @@ Outcome Tan(double x) {
 }
 
 Outcome Cot(double x) {
-    const Outcome angle = NonZeroAngle(x, 112);
+    const Outcome angle = NonZeroAngle(x, errors::Undefined);
     return {1 / std::tan(angle.value), angle.error};
 }
 
@@ -97,7 +97,7 @@ Outcome Atan(double x, double y) {
 // acot of 0 is undefined here (112); it stores the natural angle pi/2,
 // which the branch operand turns into -pi/2.
 Outcome Acot(double x, double y) {
-    Outcome r{HalfPi, 112};
+    Outcome r{HalfPi, errors::Undefined};
     if (x != 0) {
         r = {std::atan(1 / x)};
         if (r.value < 0) r.value += PiValue;
@@ -113,7 +113,7 @@ Outcome Asec(double x, double y) {
     } else if (x == -1) {
         r.value = PiValue;
     } else if (x != 1) {
-        r.error = 112;
+        r.error = errors::Undefined;
     }
     if (y < 0) r.value = -r.value;
     return r;
@@ -128,7 +128,7 @@ Outcome Acsc(double x, double y) {
     } else if (x == -1) {
         r.value = -HalfPi;
     } else {
-        r.error = 112;
+        r.error = errors::Undefined;
     }
     if (y < 0) r.value = OtherSineBranch(r.value);
     return r;

@@ -19,7 +19,7 @@ std::string SymbolRow(std::int32_t address, const Symbol& symbol) {
     std::string row(57, ' ');
     row.append(report::LineEnd);
     for (std::size_t digit = 6; digit-- > 0; address /= 10) row[digit] = static_cast<char>('0' + address % 10);
-    if (!symbol.type.empty()) row[7] = symbol.type[0];
+    if (symbol.type != SymbolType::Plain) row[7] = static_cast<char>(symbol.type);
     const std::string_view name = std::string_view(symbol.name).substr(0, 24);
     std::copy(name.begin(), name.end(), row.begin() + 9);
     const std::string value = GeneralNumber(symbol.value);
@@ -42,7 +42,7 @@ std::string SymbolTableListing(const ZekState& state, WindowSystem& windows, boo
     std::size_t rowsLength = 0;
     for (std::int32_t i = 0; i <= highest; ++i) {
         const Symbol& symbol = symbols[i];
-        if (full || symbol.type != "E") {
+        if (full || symbol.type != SymbolType::ArrayElement) {
             rows[static_cast<std::size_t>(i)] = SymbolRow(i, symbol);
             rowsLength += rows[static_cast<std::size_t>(i)].size();
         }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/base/ErrorCodes.h"
 #include "core/base/MachineConstants.h"
 #include "core/base/NumberReading.h"
 
@@ -100,12 +101,12 @@ void ResetTables(ZekState& state, double R, double f, double Cx, double Cy, doub
     state.LineMap.Clear();
 
     state.Symbols.Clear();
-    state.Symbols.Append(".", 0, "P");
-    state.Symbols.Append("..", 0, "P");
+    state.Symbols.Append(".", 0, SymbolType::Predefined);
+    state.Symbols.Append("..", 0, SymbolType::Predefined);
     for (const PredefinedRow& row : PredefinedRows(R, f, Cx, Cy, CxTarget, CyTarget, kx, kxTarget)) {
         std::string name = row.name;
         std::int32_t count = 0;
-        const std::int32_t address = EnterSymbol(state, name, count, "P");
+        const std::int32_t address = EnterSymbol(state, name, count, SymbolType::Predefined);
         state.Symbols[address].value = row.value;
     }
 }
@@ -114,26 +115,26 @@ void ResetToBlankTables(ZekState& state) {
     state.Code.assign(2, Instruction{});
     state.LineMap.Clear();
     state.Symbols.Clear();
-    state.Symbols.Append("", 0, "");
+    state.Symbols.Append("", 0, SymbolType::Plain);
 }
 
-std::int32_t EnterSymbol(ZekState& state, std::string& name, std::int32_t& count, std::string_view type) {
+std::int32_t EnterSymbol(ZekState& state, std::string& name, std::int32_t& count, SymbolType type) {
     if (count < 0) count = 0;
     if (name.empty()) name.push_back('.');
     if (name.size() > MaxSymbolNameLength) {
-        state.ErrorCode = 120;
+        state.ErrorCode = errors::SymbolNameTooLong;
         return 0;
     }
     NormaliseName(name);
 
     SymbolTable& symbols = state.Symbols;
     if (const std::int32_t found = symbols.Find(name); found >= 0) {
-        if (count > 1) state.ErrorCode = 118;
+        if (count > 1) state.ErrorCode = errors::SymbolAlreadyDefined;
         return found;
     }
     const std::int32_t u = symbols.size();
     if (u > SymbolTable::HighestPermittedAddress) {
-        state.ErrorCode = 119;
+        state.ErrorCode = errors::SymbolTableFull;
         return 0;
     }
 
@@ -143,11 +144,11 @@ std::int32_t EnterSymbol(ZekState& state, std::string& name, std::int32_t& count
         value = NumberFromText(name, &overflow);
         if (overflow) RecordFault(state, OverflowDescription);
     }
-    symbols.Append(name, value, std::string(type));
+    symbols.Append(name, value, type);
 
-    if (type == "A") {
+    if (type == SymbolType::ArrayPointer) {
         if (static_cast<std::int64_t>(u) + count + 1 > SymbolTable::HighestPermittedAddress) {
-            state.ErrorCode = 119;
+            state.ErrorCode = errors::SymbolTableFull;
             return u;
         }
         symbols[u].value = u + 1;

@@ -3,7 +3,6 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 #include "core/store/ZekState.h"
 
@@ -33,6 +32,6 @@ void ResetToBlankTables(ZekState& state);
 // place (empty -> ".", blank -> "~", CR LF -> "/"); a negative `count` is set
 // to 0. Sets ErrorCode to 118, 119 or 120 on failure, never clears it. An
 // overflow while reading the name as a number is recorded with RecordFault.
-std::int32_t EnterSymbol(ZekState& state, std::string& name, std::int32_t& count, std::string_view type);
+std::int32_t EnterSymbol(ZekState& state, std::string& name, std::int32_t& count, SymbolType type);
 
 }  // namespace zek

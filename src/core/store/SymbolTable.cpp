@@ -75,7 +75,7 @@ std::int32_t SymbolTable::Find(std::string_view name) const {
     return std::min(single, element);
 }
 
-std::int32_t SymbolTable::Append(std::string name, double value, std::string type) {
+std::int32_t SymbolTable::Append(std::string name, double value, SymbolType type) {
     const auto address = size();
     GrowIndex(indexedNames_ + 1);
     const std::uint32_t hash = HashOf(name);
@@ -85,7 +85,7 @@ std::int32_t SymbolTable::Append(std::string name, double value, std::string typ
         slot = Slot{address, hash};
         ++indexedNames_;
     }
-    entries_.push_back(Symbol{std::move(name), value, std::move(type)});
+    entries_.push_back(Symbol{std::move(name), value, type});
     return address;
 }
 
@@ -102,7 +102,7 @@ std::int32_t SymbolTable::AppendElements(const std::string& arrayName, std::int3
         element.resize(stem);
         element.append(digits, length);
         element += ')';
-        entries_.push_back(Symbol{element, 0, "E"});
+        entries_.push_back(Symbol{element, 0, SymbolType::ArrayElement});
     }
     // Ranges of one name are kept in address order, so the lowest wins.
     arrays_[arrayName].push_back(ElementRange{first, highestIndex});

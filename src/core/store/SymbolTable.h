@@ -12,10 +12,16 @@
 
 namespace zek {
 
-struct Symbol {
+// What a symbol is besides a name with a value; the letter is the one the
+// symbol table listings show.
+enum class SymbolType : char { Plain = 0, Predefined = 'P', ArrayPointer = 'A', ArrayElement = 'E' };
+
+// One symbol a cache line: the execution loop finds an operand's value with
+// a single shift of its address.
+struct alignas(64) Symbol {
     std::string name;  // exactly as entered, case-sensitive
     double value = 0;
-    std::string type;  // "P" predefined, "A" array pointer, "E" array element, "" other
+    SymbolType type = SymbolType::Plain;
 };
 
 class SymbolTable {
@@ -34,10 +40,10 @@ public:
 
     // Appends an entry and returns its address. A name that is already
     // present keeps its lower address in the index (first match wins).
-    std::int32_t Append(std::string name, double value, std::string type);
+    std::int32_t Append(std::string name, double value, SymbolType type);
 
     // Appends the elements arrayName(0) ... arrayName(highestIndex), value 0,
-    // type "E", without a uniqueness check, and returns the address of
+    // type ArrayElement, without a uniqueness check, and returns the address of
     // arrayName(0). An earlier entry of an element's name is still found first.
     std::int32_t AppendElements(const std::string& arrayName, std::int32_t highestIndex);
 

@@ -8,8 +8,10 @@
 
 #include "core/store/CodeTable.h"
 #include "core/store/RandomGenerator.h"
+#include "core/store/RunMode.h"
 #include "core/store/SourceMap.h"
 #include "core/store/SymbolTable.h"
+#include "core/store/WindowSystem.h"
 
 namespace zek {
 
@@ -29,7 +31,7 @@ struct ZekState {
 
     // Run state; every flag is set (true) or clear (false).
     bool ProcessorActive = false;
-    std::int32_t RunMode = 0;  // 0 'Ohne Halt', 1 'Fehlerhalt', 2 'Schrittweise'
+    zek::RunMode RunMode = zek::RunMode::OhneHalt;
     bool HaltSignal = false;
     bool AbortSignal = false;
     bool ExitSignal = false;
@@ -66,6 +68,13 @@ struct ZekState {
 inline void RecordFault(ZekState& state, std::string description) {
     state.FaultDescription = std::move(description);
     state.InternalFault = true;
+}
+
+// Acts on the halt dialog's answer: the mode chosen in it becomes RunMode,
+// a confirmed abort the abort signal.
+inline void ApplyHaltAnswer(ZekState& state, const HaltAnswer& answer) {
+    if (answer.runMode) state.RunMode = *answer.runMode;
+    if (answer.outcome == HaltOutcome::Abort) state.AbortSignal = true;
 }
 
 }  // namespace zek

@@ -44,21 +44,21 @@ AckDialog::AckDialog(const QString& programName, bool haltAllowed, QWidget* pare
     connect(nein_, &QPushButton::clicked, this, &AckDialog::Nein_Click);
 }
 
-std::uint8_t AckDialog::Ask() {
+AckAnswer AckDialog::Ask() {
     exec();
     return answer_;
 }
 
-void AckDialog::Ja_Click() { Answer(2); }
-void AckDialog::Debugger_Click() { Answer(1); }
-void AckDialog::Nein_Click() { Answer(0); }
+void AckDialog::Ja_Click() { Answer(AckAnswer::Ja); }
+void AckDialog::Debugger_Click() { Answer(AckAnswer::Debugger); }
+void AckDialog::Nein_Click() { Answer(AckAnswer::Nein); }
 
 void AckDialog::reject() {
-    answer_ = 0;
+    answer_ = AckAnswer::Nein;
     QDialog::reject();
 }
 
-void AckDialog::Answer(std::uint8_t answer) {
+void AckDialog::Answer(AckAnswer answer) {
     answer_ = answer;
     accept();
 }

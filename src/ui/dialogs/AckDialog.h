@@ -1,8 +1,9 @@
 #pragma once
-// The question whether to abort the program: Ja (2), Anhalten (1), Nein (0).
+// The question whether to abort the program: Ja, Anhalten (Debugger), Nein.
 
 #include <QDialog>
-#include <cstdint>
+
+#include "core/store/WindowSystem.h"
 
 class QLabel;
 class QPushButton;
@@ -16,19 +17,19 @@ public:
     AckDialog(const QString& programName, bool haltAllowed, QWidget* parent = nullptr);
 
     // Shows the dialog modally and returns the answer.
-    std::uint8_t Ask();
+    AckAnswer Ask();
 
     void Ja_Click();
     void Debugger_Click();
     void Nein_Click();
 
 protected:
-    void reject() override;  // the title bar's close answers Nein
+    void reject() override;  // Esc and the title bar's close answer Nein
 
 private:
-    void Answer(std::uint8_t answer);
+    void Answer(AckAnswer answer);
 
-    std::uint8_t answer_ = 0;
+    AckAnswer answer_ = AckAnswer::Nein;
     QLabel* label1_ = nullptr;
     QPushButton* ja_ = nullptr;
     QPushButton* debugger_ = nullptr;

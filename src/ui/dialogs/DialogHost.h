@@ -4,7 +4,6 @@
 // the abort question. The main window provides it; dialog tests fake it.
 
 #include <QString>
-#include <cstdint>
 
 #include "core/store/WindowSystem.h"
 #include "core/store/ZekState.h"
@@ -25,9 +24,8 @@ public:
     virtual void SetText2(const QString& text) = 0;
 
     // Shows the acknowledge dialog modally, with its "Anhalten" button
-    // enabled only when `haltAllowed`; returns the answer left in AckAnswer
-    // (2 Ja, 1 Debugger, 0 Nein).
-    virtual std::uint8_t ZEKSicherheitsabfrage(bool haltAllowed) = 0;
+    // enabled only when `haltAllowed`; returns the answer left in AckAnswer.
+    virtual AckAnswer ZEKSicherheitsabfrage(bool haltAllowed) = 0;
 };
 
 }  // namespace zek::ui

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <algorithm>
 
 #include "core/base/DocumentationText.h"
 #include "core/reports/Reports.h"
@@ -68,12 +69,12 @@ HaltDialog::HaltDialog(DialogHost& host, QWidget* parent) : QDialog(parent), hos
     testmodus_->setAlignment(Qt::AlignCenter);
     band_.push_back(testmodus_);
 
-    const auto modeButton = [this](const char* name, const char* caption, const char* tooltip, int mode) {
+    const auto modeButton = [this](const char* name, const char* caption, const char* tooltip, RunMode mode) {
         connect(AddButton(name, caption, tooltip), &QPushButton::clicked, this, [this, mode] { SetRunMode(mode); });
     };
-    modeButton("OhneHalt", "'Ohne Halt'", "Stellt Testmodus 'Ohne Halt' ein", 0);
-    modeButton("Fehlerhalt", "'Fehlerhalt'", "Stellt Testmodus 'Fehlerhalt' ein", 1);
-    modeButton("Schrittweise", "'Schrittweise'", "Stellt Testmodus 'Schrittweise' ein", 2);
+    modeButton("OhneHalt", "'Ohne Halt'", "Stellt Testmodus 'Ohne Halt' ein", RunMode::OhneHalt);
+    modeButton("Fehlerhalt", "'Fehlerhalt'", "Stellt Testmodus 'Fehlerhalt' ein", RunMode::Fehlerhalt);
+    modeButton("Schrittweise", "'Schrittweise'", "Stellt Testmodus 'Schrittweise' ein", RunMode::Schrittweise);
     connect(AddButton("Hilfe", "Hilfe", "Hilfe! Hilfe!"), &QPushButton::clicked, this, &HaltDialog::Hilfe_Click);
 
     QPushButton* fortsetzen = AddButton("Fortsetzen", "Fortsetzen", "Fortsetzung in aktuellem Testmodus");
@@ -126,24 +127,25 @@ void HaltDialog::ShowText(std::string text) {
 
 void HaltDialog::Form_Load() { ShowRunMode(); }
 
+// The mode chosen here, else the run's mode.
 void HaltDialog::ShowRunMode() {
-    const std::int32_t mode = host_.state().RunMode;
-    if (mode >= 0 && mode <= 2) testmodus_->setText(QString::fromUtf8(RunModeNames[mode]));
+    if (const char* name = RunModeName(answer_.runMode.value_or(host_.state().RunMode)))
+        testmodus_->setText(QString::fromUtf8(name));
 }
 
 void HaltDialog::Fortsetzen_Click() { accept(); }
 
 void HaltDialog::Abbruch_Click() {
-    if (host_.ZEKSicherheitsabfrage(false) != 2) return;
-    host_.state().AbortSignal = true;
+    if (host_.ZEKSicherheitsabfrage(false) != AckAnswer::Ja) return;
+    answer_.outcome = HaltOutcome::Abort;
     host_.SetText2(QStringLiteral("Abbruchsignal gesetzt"));
     accept();
 }
 
-void HaltDialog::SetRunMode(int mode) {
-    host_.state().RunMode = mode;
+void HaltDialog::SetRunMode(RunMode mode) {
+    answer_.runMode = mode;
     ShowRunMode();
-    host_.SetText2(QStringLiteral("ZE-Prozessor in Modus '%1' versetzt").arg(QString::fromUtf8(RunModeNames[mode])));
+    host_.SetText2(QStringLiteral("ZE-Prozessor in Modus '%1' versetzt").arg(QString::fromUtf8(RunModeName(mode))));
 }
 
 void HaltDialog::Hilfe_Click() {
@@ -155,23 +157,22 @@ void HaltDialog::resizeEvent(QResizeEvent* event) {
     Form_Resize();
 }
 
-// Text1 fills the window above a band of buttons in rows of five.
+// Text1 fills the window above a band of buttons in rows of five. The
+// size read back in twips may lie a few twips under the minimum where a
+// pixel is not a whole number of twips; the layout takes the clamped size.
 void HaltDialog::Form_Resize() {
     if (isMinimized()) return;
-    const int width = PixelsToTwipsX(this->width()) + FrameWidth;
-    const int height = PixelsToTwipsY(this->height()) + FrameHeight;
-    if (height < MinimumHeight || width < MinimumWidth) {
-        resize(TwipsToPixelsX(std::max(width, MinimumWidth) - FrameWidth),
-               TwipsToPixelsY(std::max(height, MinimumHeight) - FrameHeight));
-        return;  // the resize comes back here with the corrected size
-    }
+    const int width = std::max(PixelsToTwipsX(this->width()) + FrameWidth, MinimumWidth);
+    const int height = std::max(PixelsToTwipsY(this->height()) + FrameHeight, MinimumHeight);
+    const QSize clamped(TwipsToPixelsX(width - FrameWidth), TwipsToPixelsY(height - FrameHeight));
+    if (this->width() < clamped.width() || this->height() < clamped.height()) resize(size().expandedTo(clamped));
     QRect text1 = TwipsRect(60, 60, width - 216 - 180, height - 1260 - 180);
     text1_->setGeometry(text1);
 
     const int gap = TwipsToPixelsX(45);
     const int bandTop = text1.bottom() + 1 + gap;
     const int rows = static_cast<int>((band_.size() + BandColumns - 1) / BandColumns);
-    const int rowHeight = (this->height() - gap - bandTop - (rows - 1) * gap) / rows;
+    const int rowHeight = (std::max(this->height(), clamped.height()) - gap - bandTop - (rows - 1) * gap) / rows;
     const int columnWidth = (text1.width() - (BandColumns - 1) * gap) / BandColumns;
     for (std::size_t i = 0; i < band_.size(); ++i) {
         const int row = static_cast<int>(i) / BandColumns;

@@ -1,12 +1,16 @@
 #pragma once
 // The debugger window shown at every halt of the Processor and after an
 // assembly with errors: the trace or error list in Text1, the reports, the
-// run-mode buttons, Fortsetzen and Abbruch.
+// run-mode buttons, Fortsetzen and Abbruch. It changes nothing in the run
+// itself: the mode chosen and a confirmed abort are its answer, on which
+// the core acts once the dialog has closed.
 
 #include <QDialog>
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "core/store/WindowSystem.h"
 
 class QLineEdit;
 class QPushButton;
@@ -29,8 +33,11 @@ public:
 
     void Fortsetzen_Click();
     void Abbruch_Click();
-    void SetRunMode(int mode);  // OhneHalt (0), Fehlerhalt (1), Schrittweise (2)
+    void SetRunMode(RunMode mode);  // the buttons OhneHalt, Fehlerhalt, Schrittweise
     void Hilfe_Click();
+
+    // How the dialog ended, and the mode chosen in it.
+    const HaltAnswer& Answer() const { return answer_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -43,6 +50,7 @@ private:
     void ShowRunMode();
 
     DialogHost& host_;
+    HaltAnswer answer_;
     TextView* text1_ = nullptr;
     QLineEdit* testmodus_ = nullptr;
     // The band below Text1, in reading order.

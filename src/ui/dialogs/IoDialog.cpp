@@ -67,46 +67,59 @@ IoDialog::IoDialog(DialogHost& host, QWidget* parent) : QDialog(parent), host_(h
     connect(abbrechen_, &QPushButton::clicked, this, &IoDialog::Abbrechen_Click);
 }
 
-void IoDialog::ZEKDialog(std::int32_t programLine, const QString& programName, const QString& instruction,
-                         const QString& message, const QString& symbolName, double& value) {
+IoAnswer IoDialog::ZEKDialog(std::int32_t programLine, const QString& programName, IoDialogKind kind,
+                             const QString& message, const QString& symbolName, double value) {
     programLine_ = programLine;
     programName_ = programName;
-    instruction_ = instruction;
+    kind_ = kind;
     symbolName_ = symbolName;
     symbolValue_ = value;
     setWindowTitle(programName);
 
-    const QString kind = instruction.toLower();
-    if (kind == QLatin1String("pause")) {
-        infoText_ =
-            QStringLiteral("Der ZE-Prozessor arbeitet einen pause-Befehl ab. Es wird ein Mitteilungstext ausgegeben.");
-        Arrange(false, false);
-        uebernehmen_->setText(QStringLiteral("Fortsetzen"));
-        mitteilung_->setText(message);
-    } else if (kind == QLatin1String("output")) {
-        infoText_ =
-            QStringLiteral("Der ZE-Prozessor arbeitet einen output-Befehl ab. Es wird ein Zahlenwert ausgegeben.");
-        Arrange(true, false);
-        uebernehmen_->setText(QStringLiteral("Fortsetzen"));
-        mitteilung_->setText(message);
-        ShowSymbol();
-    } else if (kind == QLatin1String("input")) {
-        infoText_ = QStringLiteral(
-            "Der ZE-Prozessor arbeitet einen input-Befehl ab. Es kann ein Mitteilungstext eingegeben werden.\n\n"
-            "Punkt=Dezimalpunkt, E=Exponent.");
-        Arrange(true, true);
-        uebernehmen_->setText(QString::fromUtf8("Übernehmen"));
-        mitteilung_->setText(message);
-        ShowSymbol();
-        if (symbolValue_ != 0) symbolwert_->setPlainText(LocaleNumberText(symbolValue_));
-        symbolwert_->setFocus();
-        symbolwert_->moveCursor(QTextCursor::End);
+    switch (kind) {
+        case IoDialogKind::Pause:
+            infoText_ = QStringLiteral(
+                "Der ZE-Prozessor arbeitet einen pause-Befehl ab. Es wird ein Mitteilungstext ausgegeben.");
+            Arrange(false, false);
+            uebernehmen_->setText(QStringLiteral("Fortsetzen"));
+            mitteilung_->setText(message);
+            break;
+        case IoDialogKind::Output:
+            infoText_ =
+                QStringLiteral("Der ZE-Prozessor arbeitet einen output-Befehl ab. Es wird ein Zahlenwert ausgegeben.");
+            Arrange(true, false);
+            uebernehmen_->setText(QStringLiteral("Fortsetzen"));
+            mitteilung_->setText(message);
+            ShowSymbol();
+            break;
+        case IoDialogKind::Input:
+            infoText_ = QStringLiteral(
+                "Der ZE-Prozessor arbeitet einen input-Befehl ab. Es kann ein Mitteilungstext eingegeben werden.\n\n"
+                "Punkt=Dezimalpunkt, E=Exponent.");
+            Arrange(true, true);
+            uebernehmen_->setText(QString::fromUtf8("Übernehmen"));
+            mitteilung_->setText(message);
+            ShowSymbol();
+            if (symbolValue_ != 0) symbolwert_->setPlainText(LocaleNumberText(symbolValue_));
+            symbolwert_->setFocus();
+            symbolwert_->moveCursor(QTextCursor::End);
+            break;
     }
 
     exec();
+    return {outcome_, kind == IoDialogKind::Input ? symbolValue_ : value};
+}
 
-    if (kind == QLatin1String("input")) value = symbolValue_;
-    host_.state().ErrorCode = 0;
+void IoDialog::Close(IoOutcome outcome) {
+    outcome_ = outcome;
+    accept();
+}
+
+void IoDialog::reject() {
+    if (kind_ == IoDialogKind::Input)
+        Abbrechen_Click();
+    else
+        Uebernehmen_Click();
 }
 
 void IoDialog::Arrange(bool showsSymbol, bool showsEntry) {
@@ -140,34 +153,28 @@ void IoDialog::Symbolwert_Change() {
     if (entered) Uebernehmen_Click();
 }
 
-void IoDialog::Uebernehmen_Click() {
-    host_.state().ErrorCode = 0;
-    accept();
-}
+void IoDialog::Uebernehmen_Click() { Close(IoOutcome::Accepted); }
 
 void IoDialog::Info_Click() {
     const QString text = infoText_ + QStringLiteral("\n\nProgrammname:  \t") + programName_ +
                          QStringLiteral("\nProgrammzeile: \t") + QString::number(programLine_);
-    ShowMessageBox(this, text, QStringLiteral("ZE-Prozessor: ") + instruction_ + QStringLiteral("-Befehl"),
+    const std::string_view name = InstructionName(kind_);
+    const QString instruction = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    ShowMessageBox(this, text, QStringLiteral("ZE-Prozessor: ") + instruction + QStringLiteral("-Befehl"),
                    MessageButtons::Ok);
 }
 
 void IoDialog::Abbrechen_Click() {
-    ZekState& state = host_.state();
     switch (host_.ZEKSicherheitsabfrage(true)) {
-        case 1:
-            state.HaltSignal = true;
+        case AckAnswer::Debugger:
             host_.SetText2(QStringLiteral("Haltsignal gesetzt"));
-            accept();
+            Close(IoOutcome::Halt);
             break;
-        case 2:
-            state.AbortSignal = true;
-            state.ErrorCode = 90;
-            state.ExitSignal = true;
+        case AckAnswer::Ja:
             host_.SetText2(QStringLiteral("Abbruchsignal gesetzt"));
-            accept();
+            Close(IoOutcome::Abort);
             break;
-        default: break;
+        case AckAnswer::Nein: break;
     }
 }
 

@@ -1,8 +1,11 @@
 #pragma once
-// The dialog of the instructions input, output and pause.
+// The dialog of the instructions input, output and pause. It answers how
+// it ended; the core acts on the answer.
 
 #include <QDialog>
 #include <cstdint>
+
+#include "core/store/WindowSystem.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -18,16 +21,24 @@ class IoDialog : public QDialog {
 public:
     explicit IoDialog(DialogHost& host, QWidget* parent = nullptr);
 
-    // Shows the dialog modally for `instruction`; for "input" the accepted
-    // value is written back into `value`. Leaves ErrorCode 0.
-    void ZEKDialog(std::int32_t programLine, const QString& programName, const QString& instruction,
-                   const QString& message, const QString& symbolName, double& value);
+    // Shows the dialog modally for `kind` and returns how it ended. For
+    // input the answer holds the value taken, also after "Abbruch" (the
+    // value typed so far); otherwise the `value` shown.
+    IoAnswer ZEKDialog(std::int32_t programLine, const QString& programName, IoDialogKind kind, const QString& message,
+                       const QString& symbolName, double value);
 
     void Uebernehmen_Click();
     void Info_Click();
     void Abbrechen_Click();
 
+protected:
+    // Esc and the title bar's close: for input they ask as "Abbruch" does,
+    // so that a half-typed value is never taken unasked; output and pause
+    // go on as with "Fortsetzen".
+    void reject() override;
+
 private:
+    void Close(IoOutcome outcome);
     void Symbolwert_Change();
     void ShowSymbol();
     void Arrange(bool showsSymbol, bool showsEntry);
@@ -35,10 +46,11 @@ private:
     DialogHost& host_;
     std::int32_t programLine_ = 0;
     QString programName_;
-    QString instruction_;
+    IoDialogKind kind_ = IoDialogKind::Pause;
     QString symbolName_;
     double symbolValue_ = 0;
     QString infoText_;
+    IoOutcome outcome_ = IoOutcome::Accepted;
 
     QLabel* mitteilung_ = nullptr;
     QLabel* symboltext_ = nullptr;

@@ -90,11 +90,10 @@ std::optional<ExerciseCheckReport> ExerciseCheck::Check(const std::string& sourc
         Refuse(QStringLiteral("Programmtext ist leer. Aufgabe kann nicht geprüft werden."));
         return std::nullopt;
     }
-    // The dialog reports a cancel through an ErrorCode of its own, not the shared one.
-    ZekState dialogState;
-    const QString path = OpenFileDialog(parent_, dialogState, text2_, QStringLiteral("Aufgabe prüfen"),
-                                        QStringLiteral("ZEK-Prüfdateien|*.zektest"));
-    if (dialogState.ErrorCode != 0) return std::nullopt;
+    const std::optional<QString> chosen =
+        OpenFileDialog(parent_, text2_, QStringLiteral("Aufgabe prüfen"), QStringLiteral("ZEK-Prüfdateien|*.zektest"));
+    if (!chosen) return std::nullopt;
+    const QString& path = *chosen;
 
     const std::optional<std::string> bytes = ReadFileBytes(QFile::encodeName(path).toStdString());
     if (!bytes) {

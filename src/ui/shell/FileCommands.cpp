@@ -1,6 +1,8 @@
 // The "&Datei" commands of the main window: clear, open, save, save under,
 // print, and save the displayed text. SavedSourceText holds the editor's
 // text as SourceText() reads it, since ZEKSaveTextIfChanged compares the two.
+// The commands that replace the editor's text do so only when nothing
+// unsaved is lost (SourceMayGo); the save commands say whether they saved.
 
 #include <QFileInfo>
 #include <QPlainTextEdit>
@@ -29,16 +31,6 @@ StatusLine Text2Of(MainWindow& window) {
     return [&window](const QString& message) { window.SetText2(message); };
 }
 
-// The save dialog was cancelled (90) or could not be shown (91): says so and
-// clears the code.
-bool SaveDialogCancelled(MainWindow& window) {
-    ZekState& state = window.state();
-    if (state.ErrorCode != 90 && state.ErrorCode != 91) return false;
-    window.SetText2(SaveCancelled);
-    state.ErrorCode = 0;
-    return true;
-}
-
 // After a failed save the source has no file and counts as changed.
 void ForgetFailedFile(MainWindow& window) {
     window.CurrentFileName.clear();
@@ -49,9 +41,7 @@ void ForgetFailedFile(MainWindow& window) {
 }  // namespace
 
 void MainWindow::mnuAnzeigenNichts_Click() {
-    state_.ErrorCode = 0;  // a code left by an earlier command must not block this one
-    ZEKSaveTextIfChanged();
-    if (state_.ErrorCode != 0) return;
+    if (!SourceMayGo(ZEKSaveTextIfChanged())) return;
     text4_->clear();
     SelectView(Programm);
     SavedSourceText.clear();
@@ -61,16 +51,15 @@ void MainWindow::mnuAnzeigenNichts_Click() {
 }
 
 void MainWindow::mnuDateiOeffnen_Click() {
-    state_.ErrorCode = 0;
-    ZEKSaveTextIfChanged();
-    if (state_.ErrorCode != 0) return;
-    const QString path = OpenFileDialog(this, state_, Text2Of(*this), QStringLiteral("ZEK: Assemblerprogramm öffnen"),
-                                        QStringLiteral("ZE-Assemblerprogramme|*.zek"));
-    if (state_.ErrorCode == 91) {
+    if (!SourceMayGo(ZEKSaveTextIfChanged())) return;
+    const std::optional<QString> chosen =
+        OpenFileDialog(this, Text2Of(*this), QStringLiteral("ZEK: Assemblerprogramm öffnen"),
+                       QStringLiteral("ZE-Assemblerprogramme|*.zek"));
+    if (!chosen) {
         SetText2(QStringLiteral("Öffnen abbgebrochen"));
         return;
     }
-    LoadProgram(path, true);  // a file that cannot be read changes nothing
+    LoadProgram(*chosen, true);  // a file that cannot be read changes nothing
 }
 
 bool MainWindow::LoadProgram(const QString& path, bool bind) {
@@ -93,53 +82,55 @@ void MainWindow::OpenExample(const QString& path) { OpenFile(path, false); }
 // Unlike the dialog, a path from outside may name a file that is not there:
 // that is said, and nothing changes.
 void MainWindow::OpenFile(const QString& path, bool bind) {
-    state_.ErrorCode = 0;
-    ZEKSaveTextIfChanged();
-    if (state_.ErrorCode != 0) return;
+    if (!SourceMayGo(ZEKSaveTextIfChanged())) return;
     if (LoadProgram(path, bind)) return;
     const QString message = QStringLiteral("Die Datei ") + path + QStringLiteral(" kann nicht gelesen werden.");
     SetText2(message);
     ShowMessageBox(this, message, QStringLiteral("ZEK: Assemblerprogramm öffnen"), MessageButtons::Ok);
 }
 
-void MainWindow::mnuDateiSpeichern_Click() {
+bool MainWindow::mnuDateiSpeichern_Click() {
     if (CurrentFileName.isEmpty()) {
         ShowMessageBox(this, QStringLiteral("Kein aktueller Programmname vorhanden"), QStringLiteral("ZEK: Speichern"),
                        MessageButtons::Ok);
         SetText2(QStringLiteral("Speichern: Kein aktueller Programmname vorhanden."));
-        return;
+        return false;
     }
     SelectView(Programm);
     const QString path = CurrentFileName;
     if (!WriteTextFile(path, EditorBytes(*this))) {
         ForgetFailedFile(*this);
         SetText2(SaveFailed);
-        return;
+        return false;
     }
-    state_.ErrorCode = 0;
     SavedSourceText = SourceText();
     ZEKBuildNewForm();
     SetText2(QStringLiteral("ZE-Assembler: Quellprogramm gespeichert"));
     SetText2(QStringLiteral("Text in Datei ") + path + QStringLiteral(" abgespeichert."));
+    return true;
 }
 
-void MainWindow::mnuDateiSpeichernUnter_Click() {
+bool MainWindow::mnuDateiSpeichernUnter_Click() {
     SelectView(Programm);
-    const QString path =
-        SaveFileDialog(this, state_, Text2Of(*this), QStringLiteral("ZEK: Assemblerprogramm speichern unter ..."),
+    const SaveDialogAnswer answer =
+        SaveFileDialog(this, Text2Of(*this), QStringLiteral("ZEK: Assemblerprogramm speichern unter ..."),
                        QStringLiteral("ZE-Assemblerprogramm|*.zek"));
-    if (SaveDialogCancelled(*this)) return;
+    if (answer.choice == SaveChoice::Cancelled) {
+        SetText2(SaveCancelled);
+        return false;
+    }
+    const QString& path = answer.path;  // empty for a blank name, which has its own message
     if (path.isEmpty() || !WriteTextFile(path, EditorBytes(*this))) {
         ForgetFailedFile(*this);
-        if (!path.isEmpty()) SetText2(SaveFailed);  // a blank name has its own message
-        return;
+        if (!path.isEmpty()) SetText2(SaveFailed);
+        return false;
     }
     CurrentFileName = path;
-    state_.ErrorCode = 0;
     SavedSourceText = SourceText();
     SetText2(QStringLiteral("ZE-Assembler: Quellprogramm in neuer Datei ") + path + QStringLiteral("gespeichert"));
     SetText2(QStringLiteral("Programm in Datei ") + path + QStringLiteral(" abgespeichert."));
     ZEKBuildNewForm();
+    return true;
 }
 
 void MainWindow::mnuDrucken_Click() {
@@ -156,10 +147,14 @@ void MainWindow::mnuDrucken_Click() {
 void MainWindow::mnuAktuellenTextSpeichernUnter_Click() {
     // The text shown now; the dialog must not change which one is saved.
     const std::string text = text3_->isHidden() ? EditorBytes(*this) : text3_->CoreText();
-    const QString path =
-        SaveFileDialog(this, state_, Text2Of(*this), QStringLiteral("ZEK: Aktuellen Text speichern unter ..."),
+    const SaveDialogAnswer answer =
+        SaveFileDialog(this, Text2Of(*this), QStringLiteral("ZEK: Aktuellen Text speichern unter ..."),
                        QStringLiteral("Textdateien|*.txt"));
-    if (SaveDialogCancelled(*this)) return;
+    if (answer.choice == SaveChoice::Cancelled) {
+        SetText2(SaveCancelled);
+        return;
+    }
+    const QString& path = answer.path;
     if (path.isEmpty()) return;  // a blank name has its own message
     if (!WriteTextFile(path, text)) {
         SetText2(SaveFailed);

@@ -132,8 +132,7 @@ std::optional<HelpPageText> HelpPageOf(int index) {
 void MainWindow::mnuHilfe_Click(int index) {
     if (index == 21) {
         if (!textWindow_) {
-            textWindow_ = new TextWindow(
-                state_, [this](const QString& message) { SetText2(message); }, this);
+            textWindow_ = new TextWindow([this](const QString& message) { SetText2(message); }, this);
             textWindow_->setAttribute(Qt::WA_DeleteOnClose);
         }
         textWindow_->Text()->SetCoreText(DocumentationText());

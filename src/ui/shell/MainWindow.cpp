@@ -20,6 +20,7 @@
 #include "ui/shell/ExerciseCheck.h"
 #include "ui/shell/QtWindowSystem.h"
 #include "ui/util/Clipboard.h"
+#include "ui/util/ContextMenu.h"
 #include "ui/util/Fonts.h"
 #include "ui/util/MenuActions.h"
 #include "ui/util/MessageBoxes.h"
@@ -179,9 +180,14 @@ void MainWindow::CreateControls() {
     text3_ = MakeTextBox<TextView>(client, "Text3", "Aktueller Text", TwipsRect(60, 1380, 12975, 5412));
     text3_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text3_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    // The editor's own clipboard keys would bypass the Bearbeiten rules.
+    // The editor's own clipboard keys and context menu would bypass the
+    // Bearbeiten rules.
     text4_->installEventFilter(this);
     text3_->installEventFilter(this);
+    InstallBearbeitenContextMenu(*text4_, PlainTextCommands(
+                                              *text4_, [this] { mnuAusschneiden_Click(); },
+                                              [this] { mnuKopieren_Click(); }, [this] { mnuEinfuegen_Click(); }));
+    InstallBearbeitenContextMenu(*text3_, TextViewCommands(*text3_, [this] { mnuKopieren_Click(); }));
 
     text2_ = MakeField(client, "Text2", "Text2", "", TwipsRect(60, 6900, 12975, 285));
     messageLine_ = new MessageLine(*text2_);
@@ -321,7 +327,7 @@ void MainWindow::SetText2(const QString& text) { messageLine_->Show(text); }
 
 void MainWindow::SetText2Soon(const QString& text) { messageLine_->ShowSoon(text); }
 
-std::uint8_t MainWindow::ZEKSicherheitsabfrage(bool haltAllowed) {
+zek::AckAnswer MainWindow::ZEKSicherheitsabfrage(bool haltAllowed) {
     AckDialog dialog(FromCore(state_.ProgramName), haltAllowed, this);
     AckAnswer = dialog.Ask();
     return AckAnswer;
@@ -399,8 +405,7 @@ void MainWindow::ShowLastError() {
 }
 
 void MainWindow::ShowRunMode() {
-    const std::int32_t mode = state_.RunMode;
-    if (mode >= 0 && mode <= 2) textTestMode_->setText(Utf8(RunModeNames[mode]));
+    if (const char* name = RunModeName(state_.RunMode)) textTestMode_->setText(Utf8(name));
 }
 
 void MainWindow::Timer1_Timer() {
@@ -411,32 +416,10 @@ void MainWindow::Timer1_Timer() {
 
 void MainWindow::Start_Click(int index) { mnuAusfuehren_Click(index); }
 
-namespace {
-
-// The start entries stay enabled during a run, and the core's guards refuse
-// a second start. Such a refused start must not clear the error code of the
-// instruction that is running, so it is put back when the command ends.
-class RunningErrorCodeKeeper {
-public:
-    explicit RunningErrorCodeKeeper(ZekState& state)
-        : state_(state), nested_(state.ProcessorActive), code_(state.ErrorCode) {}
-    ~RunningErrorCodeKeeper() {
-        if (nested_) state_.ErrorCode = code_;
-    }
-    RunningErrorCodeKeeper(const RunningErrorCodeKeeper&) = delete;
-    RunningErrorCodeKeeper& operator=(const RunningErrorCodeKeeper&) = delete;
-
-private:
-    ZekState& state_;
-    bool nested_;
-    std::uint8_t code_;
-};
-
-}  // namespace
-
+// A start during a run (the start entries stay enabled) is refused by the
+// Assembler and then by the Processor, which asks whether to abort the
+// active run; nothing else of the active run changes, its ErrorCode neither.
 void MainWindow::mnuAusfuehren_Click(int /*index: every entry starts in the current RunMode*/) {
-    const RunningErrorCodeKeeper keeper(state_);
-    state_.ErrorCode = 0;
     if (text4_->document()->isEmpty()) {
         const QString message = QStringLiteral("Programmtext ist leer. Assembler kann nicht starten.");
         SetText2(message);
@@ -444,16 +427,14 @@ void MainWindow::mnuAusfuehren_Click(int /*index: every entry starts in the curr
         return;
     }
     SelectView(QStringLiteral("PROGRAMM"));
-    ZEKSaveTextIfChanged();
-    if (state_.ErrorCode == 90 || state_.ErrorCode == 91) {
+    // A save that did not happen after "Ja" does not stop the start: the text stays in the editor.
+    if (ZEKSaveTextIfChanged() == SaveQuestion::Cancelled) {
         const QString message = QStringLiteral("Wegen Dateispeicherabbruch Assemblerprogramm nicht gestartet");
         SetText2(message);
         ShowMessage(message, QStringLiteral("ZE-Assembler"));
-        state_.ErrorCode = 0;
         return;
     }
     ZEKBuildNewForm();
-    state_.ErrorCode = 0;
     SetText2(QStringLiteral("ZE-Assembler: Programm wird assembliert"));
 
     // The editor's breakpoints go to the run; a refused assembly (during a
@@ -463,25 +444,28 @@ void MainWindow::mnuAusfuehren_Click(int /*index: every entry starts in the curr
         state_.BreakpointLines = text4_->BreakpointLines();
         text4_->ClearHalt();
     }
-    Assemble(state_, *windows_, ToCoreLines(SourceText()), AssemblerPresets{});
+    const AssemblyOutcome assembly = Assemble(state_, *windows_, ToCoreLines(SourceText()), AssemblerPresets{});
     if (assembling) text4_->ShowAssembly(state_.LineMap);
     SetText2(QStringLiteral("ZE-Assembler: Assemblerlauf beendet"));
     QString outcome = QStringLiteral("Assembler wurde abgebrochen");
-    if (state_.ErrorCode != 0 && state_.ErrorCode != 90) {
-        SetText2(QStringLiteral("Assmblerfehler"));
-        ShowMessage(
-            QStringLiteral("Assemblerfehler. Programm kann nicht starten. Fehlerliste steht im Laufzeitprotokoll."),
-            QStringLiteral("ZE-Assembler"));
-        return;
+    switch (assembly) {
+        case AssemblyOutcome::InternalFault:
+            SetText2(QStringLiteral("Assmblerfehler"));
+            ShowMessage(
+                QStringLiteral("Assemblerfehler. Programm kann nicht starten. Fehlerliste steht im Laufzeitprotokoll."),
+                QStringLiteral("ZE-Assembler"));
+            return;
+        case AssemblyOutcome::Aborted: break;
+        case AssemblyOutcome::Ready:
+        case AssemblyOutcome::Refused:
+            SetText2(QStringLiteral("ZE-Assembler: Programm wird gestartet"));
+            Run(state_, *windows_);
+            if (assembling) text4_->ClearHalt();
+            SetText2(QStringLiteral("ZE-Assembler: Programm wurde beendet"));
+            outcome = QStringLiteral("Assemblerprogramm wurde beendet");
+            break;
     }
-    if (state_.ErrorCode == 0) {
-        SetText2(QStringLiteral("ZE-Assembler: Programm wird gestartet"));
-        Run(state_, *windows_);
-        text4_->ClearHalt();
-        SetText2(QStringLiteral("ZE-Assembler: Programm wurde beendet"));
-        outcome = QStringLiteral("Assemblerprogramm wurde beendet");
-    }
-    state_.ErrorCode = 0;
+    if (assembly != AssemblyOutcome::Refused) DiscardResult(state_);
     ZEKBuildNewForm();
     SetText2(QStringLiteral("Assemblerfehler: ") + outcome);
 
@@ -493,7 +477,7 @@ void MainWindow::mnuAusfuehren_Click(int /*index: every entry starts in the curr
 
 void MainWindow::SetTestMode_Click(int index) {
     if (index < 0 || index > 2) return;
-    state_.RunMode = index;
+    state_.RunMode = RunModeOf(index);
     ShowRunMode();
     for (int i = 0; i < 3; ++i) setTestMode_[i]->setEnabled(i != index);
     textTestMode_->repaint();
@@ -509,16 +493,16 @@ void MainWindow::Halt_Click() {
 void MainWindow::Abbrechen_Click() {
     if (state_.ProcessorActive) {
         switch (ZEKSicherheitsabfrage(true)) {
-            case 1:
+            case zek::AckAnswer::Debugger:
                 state_.HaltSignal = true;
                 SetText2(QStringLiteral("Haltsignal gesetzt"));
                 break;
-            case 2:
+            case zek::AckAnswer::Ja:
                 state_.AbortSignal = true;
                 state_.ExitSignal = true;
                 SetText2(QStringLiteral("Abbruchsignal gesetzt"));
                 break;
-            default: break;
+            case zek::AckAnswer::Nein: break;
         }
     } else {
         SetText2(QStringLiteral("Abbruchsignal gesetzt"));
@@ -528,24 +512,27 @@ void MainWindow::Abbrechen_Click() {
 
 // ---- save question ----
 
-void MainWindow::ZEKSaveTextIfChanged() {
-    if (SourceText() == SavedSourceText) return;
+MainWindow::SaveQuestion MainWindow::ZEKSaveTextIfChanged() {
+    if (SourceText() == SavedSourceText) return SaveQuestion::Unchanged;
     const QString question =
         CurrentFileName.isEmpty()
             ? Utf8("Der aktuelle Text hat sich geändert. Speichern unter?")
             : Utf8("Der aktuelle Text hat sich geändert. Speichern in Datei ") + CurrentFileName + QStringLiteral("?");
     switch (ShowMessageBox(this, question, QStringLiteral("ZE-Assembler: Sicherungsabfrage"),
                            MessageButtons::YesNoCancel)) {
-        case MessageAnswer::Yes:
-            state_.ErrorCode = 0;
-            if (CurrentFileName.isEmpty())
-                mnuDateiSpeichernUnter_Click();
-            else
-                mnuDateiSpeichern_Click();
-            break;
-        case MessageAnswer::No: state_.ErrorCode = 0; break;
-        default: state_.ErrorCode = 90; break;
+        case MessageAnswer::Yes: {
+            const bool saved = CurrentFileName.isEmpty() ? mnuDateiSpeichernUnter_Click() : mnuDateiSpeichern_Click();
+            return saved ? SaveQuestion::Saved : SaveQuestion::NotSaved;
+        }
+        case MessageAnswer::No: return SaveQuestion::Declined;
+        case MessageAnswer::Ok:
+        case MessageAnswer::Cancel: break;
     }
+    return SaveQuestion::Cancelled;
+}
+
+bool MainWindow::SourceMayGo(SaveQuestion answer) {
+    return answer == SaveQuestion::Unchanged || answer == SaveQuestion::Saved || answer == SaveQuestion::Declined;
 }
 
 // ---- window events ----
@@ -606,8 +593,7 @@ bool MainWindow::Form_QueryUnload() {
         state_.AbortSignal = true;
         SetText2(QStringLiteral("ZE-Assemblerfenster geschlossen"));
     }
-    ZEKSaveTextIfChanged();
-    if (state_.ErrorCode == 90) return false;
+    if (!SourceMayGo(ZEKSaveTextIfChanged())) return false;
     CurrentFileName.clear();
     return true;
 }

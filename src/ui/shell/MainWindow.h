@@ -17,7 +17,6 @@
 #include <QPointer>
 #include <QString>
 #include <array>
-#include <cstdint>
 #include <map>
 #include <memory>
 #include <utility>
@@ -57,7 +56,7 @@ public:
     void SetText2(const QString& text) override;  // sets and repaints at once
     // A message that may wait a moment, shown at most every MessageLine::Interval.
     void SetText2Soon(const QString& text);
-    std::uint8_t ZEKSicherheitsabfrage(bool haltAllowed) override;
+    zek::AckAnswer ZEKSicherheitsabfrage(bool haltAllowed) override;
 
     // The one-line field written by the Processor (proof, info), repainted at once.
     void SetText1(const QString& text);
@@ -70,8 +69,20 @@ public:
     // "P..." shows the editor Text4, any other name the display box Text3.
     void SelectView(const QString& name);
     void ZEKBuildNewForm();
-    // Asks whether a changed source is to be saved; ErrorCode 0 go on, 90 cancelled.
-    void ZEKSaveTextIfChanged();
+
+    // What the save question ended with.
+    enum class SaveQuestion {
+        Unchanged,  // nothing to save, nothing asked
+        Saved,      // "Ja", and the text was saved
+        NotSaved,   // "Ja", but no save happened (dialog cancelled, blank name, failed write)
+        Declined,   // "Nein": the changes may go
+        Cancelled,  // "Abbrechen"
+    };
+    // Asks whether a changed source is to be saved, and saves it on "Ja".
+    SaveQuestion ZEKSaveTextIfChanged();
+    // Whether the editor's text may be replaced after the save question:
+    // nothing the user typed is lost then.
+    static bool SourceMayGo(SaveQuestion answer);
 
     // Run control
     void mnuAusfuehren_Click(int index);  // the start command
@@ -98,8 +109,8 @@ public:
     // File commands (FileCommands.cpp)
     void mnuAnzeigenNichts_Click();
     void mnuDateiOeffnen_Click();
-    void mnuDateiSpeichern_Click();
-    void mnuDateiSpeichernUnter_Click();
+    bool mnuDateiSpeichern_Click();  // true when the source was saved
+    bool mnuDateiSpeichernUnter_Click();
     void mnuDrucken_Click();
     void mnuAktuellenTextSpeichernUnter_Click();
 
@@ -144,8 +155,8 @@ public:
     // The window's outer size in twips, as the resize rules count it.
     QSize FormSizeTwips() const;
 
-    // The answer of the last acknowledge question (2 Ja, 1 Debugger, 0 Nein).
-    std::uint8_t AckAnswer = 0;
+    // The answer of the last acknowledge question.
+    zek::AckAnswer AckAnswer = zek::AckAnswer::Nein;
     // Full path of the current source file; empty when none.
     QString CurrentFileName;
     // The source text as last opened or saved, in the editor's form

@@ -23,21 +23,29 @@ void QtWindowSystem::SetText2(const std::string& text) { window_.SetText2Soon(Fr
 
 // The source shows where the run stands while the dialog is open, and the
 // dialog leaves that line visible.
-void QtWindowSystem::ShowHaltDialog(const std::string& caption, const std::string& text, HaltLocation where) {
+HaltAnswer QtWindowSystem::ShowHaltDialog(const std::string& caption, const std::string& text, HaltLocation where) {
     HaltDialog dialog(window_, &window_);
     dialog.setWindowTitle(FromCore(caption));
     dialog.ShowText(text);
     KeepVisibleBeside(dialog, window_.ShowWhereHalted(where));
     dialog.exec();
+    return dialog.Answer();
 }
 
-void QtWindowSystem::ZEKDialog(std::int32_t programLine, const std::string& programName, const std::string& instruction,
-                               const std::string& message, const std::string& symbolName, double& value) {
-    IoDialog dialog(window_, &window_);
+// A dialog that cannot be built or shown has failed; the core runs the
+// instruction again.
+IoAnswer QtWindowSystem::ZEKDialog(const IoRequest& request) {
     ioDialogOpen_ = true;
-    dialog.ZEKDialog(programLine, FromCore(programName), FromCore(instruction), FromCoreLines(message),
-                     FromCore(symbolName), value);
+    IoAnswer answer;
+    try {
+        IoDialog dialog(window_, &window_);
+        answer = dialog.ZEKDialog(request.programLine, FromCore(request.programName), request.kind,
+                                  FromCoreLines(request.message), FromCore(request.symbolName), request.value);
+    } catch (...) {
+        answer = {IoOutcome::Failed, request.value};
+    }
     ioDialogOpen_ = false;
+    return answer;
 }
 
 // The core yields every thousand instructions, far more often than anyone

@@ -18,9 +18,8 @@ public:
     void SetText1(const std::string& text) override;
     // Shown at most every MessageLine::Interval; the last one always shows.
     void SetText2(const std::string& text) override;
-    void ShowHaltDialog(const std::string& caption, const std::string& text, HaltLocation where) override;
-    void ZEKDialog(std::int32_t programLine, const std::string& programName, const std::string& instruction,
-                   const std::string& message, const std::string& symbolName, double& value) override;
+    HaltAnswer ShowHaltDialog(const std::string& caption, const std::string& text, HaltLocation where) override;
+    IoAnswer ZEKDialog(const IoRequest& request) override;
     // Processes the pending events when at least YieldInterval has passed
     // since it last did; a call before returns at once.
     void Yield() override;

@@ -14,6 +14,7 @@
 
 #include "core/base/CharacterConversion.h"
 #include "ui/util/Clipboard.h"
+#include "ui/util/ContextMenu.h"
 #include "ui/util/FileDialogs.h"
 #include "ui/util/Fonts.h"
 #include "ui/util/MessageBoxes.h"
@@ -37,8 +38,7 @@ QAction* AddAction(QMenu* menu, const QString& objectName, const QString& captio
 
 }  // namespace
 
-TextWindow::TextWindow(ZekState& state, StatusLine text2, QWidget* parent)
-    : QMainWindow(parent), state_(state), text2_(std::move(text2)) {
+TextWindow::TextWindow(StatusLine text2, QWidget* parent) : QMainWindow(parent), text2_(std::move(text2)) {
     setObjectName(QStringLiteral("TextWindow"));
     setWindowTitle(QStringLiteral("ZE-Assembler - Texteditor"));
     setFont(ControlFont());
@@ -46,6 +46,11 @@ TextWindow::TextWindow(ZekState& state, StatusLine text2, QWidget* parent)
     CreateMenus();
     resize(TwipsToPixelsX(12210), TwipsToPixelsY(6480) + menuBar()->sizeHint().height());
     text_->Editor()->installEventFilter(this);
+    InstallBearbeitenContextMenu(
+        *text_->Editor(), PlainTextCommands(
+                              *text_->Editor(), [this] { mnuAusschneiden_Click(); }, [this] { mnuKopieren_Click(); },
+                              [this] { mnuEinfuegen_Click(); }));
+    InstallBearbeitenContextMenu(*text_->View(), TextViewCommands(*text_->View(), [this] { mnuKopieren_Click(); }));
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &TextWindow::OnFocusWindowChanged);
     Form_Load();
 }
@@ -240,13 +245,14 @@ QString TextWindow::CurrentText() const { return text_->toPlainText(); }
 std::string TextWindow::CurrentCoreText() const { return text_->CoreText(); }
 
 void TextWindow::mnuAbspeichern_Click() {
-    const QString path = SaveFileDialog(this, state_, text2_, QStringLiteral("Text in Datei sichern ..."),
-                                        QStringLiteral("Textdateien|*.txt"));
-    if (!path.isEmpty()) EditorFileName = path;
-    if (state_.ErrorCode == 91) {
+    const SaveDialogAnswer answer =
+        SaveFileDialog(this, text2_, QStringLiteral("Text in Datei sichern ..."), QStringLiteral("Textdateien|*.txt"));
+    if (answer.choice == SaveChoice::Cancelled) {
         text2_(QStringLiteral("Editor: Abbruch bei Dateidialog für Abspeichern."));
         return;
     }
+    const QString& path = answer.path;  // empty for a blank name, which no file takes
+    if (!path.isEmpty()) EditorFileName = path;
     if (!WriteTextFile(path, CurrentCoreText())) {
         ShowMessageBox(this, QStringLiteral("Text sichern ist fehlgeschlagen!"), QStringLiteral("Fehlermitteilung"),
                        MessageButtons::Ok);

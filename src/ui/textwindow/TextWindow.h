@@ -14,7 +14,6 @@
 #include <QWindow>
 #include <array>
 
-#include "core/store/ZekState.h"
 #include "ui/textwindow/TextBox.h"
 #include "ui/util/StatusLine.h"
 
@@ -31,7 +30,7 @@ class TextWindow : public QMainWindow {
 
 public:
     // `text2` receives the status messages (the main window's Text2).
-    TextWindow(ZekState& state, StatusLine text2, QWidget* parent = nullptr);
+    explicit TextWindow(StatusLine text2, QWidget* parent = nullptr);
 
     TextBox* Text() { return text_; }
     void SetEditable(bool editable);
@@ -105,7 +104,6 @@ private:
     void Recode(bool inDos);
     QString CodePageDescription() const;
 
-    ZekState& state_;
     StatusLine text2_;
 
     QString monoFontName_;

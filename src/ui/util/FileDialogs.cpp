@@ -1,5 +1,6 @@
 #include "ui/util/FileDialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -19,16 +20,36 @@ FileDialogRequest RequestFor(FileDialogKind kind, const QString& title, const QS
     return {kind, title, NameFiltersOf(filter + AllFilesFilter), DefaultExtensionOf(filter)};
 }
 
+// Qt's file dialog, which refuses a name in a missing folder and stays open,
+// as the saving commands need it.
+class FileDialog : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override {
+        if (acceptMode() == AcceptSave && !selectedFiles().isEmpty()) {
+            const QString refusal = SavePathRefusal(selectedFiles().front());
+            if (!refusal.isEmpty()) {
+                ShowMessageBox(this, refusal, windowTitle(), MessageButtons::Ok);
+                return;
+            }
+        }
+        QFileDialog::accept();
+    }
+};
+
 std::optional<QString> AskForPath(QWidget* parent, const FileDialogRequest& request) {
     if (Answerer()) return Answerer()(request);
-    QFileDialog dialog(parent);
+    FileDialog dialog(parent);
     ConfigureFileDialog(dialog, request);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().front();
 }
 
+// Only a file is replaced; a folder of that name makes the write fail.
 bool ConfirmOverwrite(QWidget* parent, const QString& title, const QString& path) {
-    if (!QFileInfo::exists(path)) return true;
+    const QFileInfo existing(path);
+    if (!existing.exists() || existing.isDir()) return true;
     const QString question = QStringLiteral("Die Datei %1 ist bereits vorhanden.\nSoll sie ersetzt werden?").arg(path);
     return ShowMessageBox(parent, question, title, MessageButtons::YesNo) == MessageAnswer::Yes;
 }
@@ -41,9 +62,23 @@ bool IsBlankName(const QString& path, const QString& defaultSuffix) {
     return name.trimmed().isEmpty();
 }
 
-void ReportCancel(ZekState& state, const StatusLine& text2, const QString& title) {
-    state.ErrorCode = 91;
+void ReportCancel(const StatusLine& text2, const QString& title) {
     text2(title + QStringLiteral(": Fehlerabbruch bei Dateidialog."));
+}
+
+// The path the user settles on for saving: asked again after a refused
+// folder (the real dialog does not even close then) and after an overwrite
+// that was not confirmed.
+std::optional<QString> AskForSavePath(QWidget* parent, const FileDialogRequest& request) {
+    for (;;) {
+        const std::optional<QString> path = AskForPath(parent, request);
+        if (!path || IsBlankName(*path, request.defaultSuffix)) return path;
+        if (const QString refusal = SavePathRefusal(*path); !refusal.isEmpty()) {
+            ShowMessageBox(parent, refusal, request.title, MessageButtons::Ok);
+            continue;
+        }
+        if (ConfirmOverwrite(parent, request.title, *path)) return path;
+    }
 }
 
 }  // namespace
@@ -82,34 +117,35 @@ void ConfigureFileDialog(QFileDialog& dialog, const FileDialogRequest& request) 
     dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Abbrechen"));
 }
 
-QString OpenFileDialog(QWidget* parent, ZekState& state, const StatusLine& text2, const QString& title,
-                       const QString& filter) {
-    state.ErrorCode = 0;
-    const std::optional<QString> path = AskForPath(parent, RequestFor(FileDialogKind::Open, title, filter));
-    if (!path || path->isEmpty()) {
-        ReportCancel(state, text2, title);
-        return {};
-    }
-    return *path;
+QString SavePathRefusal(const QString& path) {
+    const QString folder = QFileInfo(path).absolutePath();
+    if (QFileInfo::exists(folder)) return {};
+    return QStringLiteral("Der Ordner %1 ist nicht vorhanden.\nBitte einen vorhandenen Ordner wählen.")
+        .arg(QDir::toNativeSeparators(folder));
 }
 
-QString SaveFileDialog(QWidget* parent, ZekState& state, const StatusLine& text2, const QString& title,
-                       const QString& filter) {
-    state.ErrorCode = 0;
-    const FileDialogRequest request = RequestFor(FileDialogKind::Save, title, filter);
-    for (;;) {
-        const std::optional<QString> path = AskForPath(parent, request);
-        if (!path) {
-            ReportCancel(state, text2, title);
-            return {};
-        }
-        if (IsBlankName(*path, request.defaultSuffix)) {
-            state.ErrorCode = 38;
-            text2(title + QStringLiteral(": Leerer Dateiname bei Dateidialog."));
-            return {};
-        }
-        if (ConfirmOverwrite(parent, title, *path)) return *path;
+std::optional<QString> OpenFileDialog(QWidget* parent, const StatusLine& text2, const QString& title,
+                                      const QString& filter) {
+    const std::optional<QString> path = AskForPath(parent, RequestFor(FileDialogKind::Open, title, filter));
+    if (!path || path->isEmpty()) {
+        ReportCancel(text2, title);
+        return std::nullopt;
     }
+    return path;
+}
+
+SaveDialogAnswer SaveFileDialog(QWidget* parent, const StatusLine& text2, const QString& title, const QString& filter) {
+    const FileDialogRequest request = RequestFor(FileDialogKind::Save, title, filter);
+    const std::optional<QString> path = AskForSavePath(parent, request);
+    if (!path) {
+        ReportCancel(text2, title);
+        return {SaveChoice::Cancelled, {}};
+    }
+    if (IsBlankName(*path, request.defaultSuffix)) {
+        text2(title + QStringLiteral(": Leerer Dateiname bei Dateidialog."));
+        return {SaveChoice::BlankName, {}};
+    }
+    return {SaveChoice::Chosen, *path};
 }
 
 }  // namespace zek::ui

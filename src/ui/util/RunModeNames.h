@@ -1,9 +1,20 @@
 #pragma once
-// The names of the test modes, by RunMode (0, 1, 2), as the main window and
-// the halt dialog show them.
+// The names of the test modes as the main window and the halt dialog show
+// them.
+
+#include "core/store/RunMode.h"
 
 namespace zek::ui {
 
-inline constexpr const char* RunModeNames[] = {"Ohne Halt", "Fehlerhalt", "Schrittweise"};
+// "Ohne Halt", "Fehlerhalt", "Schrittweise"; nullptr for a value outside
+// the three modes.
+inline const char* RunModeName(RunMode mode) {
+    switch (mode) {
+        case RunMode::OhneHalt: return "Ohne Halt";
+        case RunMode::Fehlerhalt: return "Fehlerhalt";
+        case RunMode::Schrittweise: return "Schrittweise";
+    }
+    return nullptr;
+}
 
 }  // namespace zek::ui

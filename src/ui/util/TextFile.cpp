@@ -12,8 +12,10 @@ bool WriteTextFile(const QString& path, std::string_view bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return false;
     const auto size = static_cast<qint64>(bytes.size());
-    // Without commit() the destructor discards the temporary file.
-    if (file.write(bytes.data(), size) != size) return false;
+    // Without commit() the destructor discards the temporary file. The write
+    // is flushed first: commit() would take a file cut short by a failing
+    // flush (a full disk) for a good one.
+    if (file.write(bytes.data(), size) != size || !file.flush()) return false;
     return file.commit();
 }
 

@@ -130,11 +130,11 @@ TEST_F(AssemblerTest, DimCreatesPointerAndElementsWithARoundedCount) {
         EXPECT_EQ(state.ErrorCode, 0) << c.count;
         const std::int32_t a = state.Symbols.Find("a");
         ASSERT_EQ(a, 36) << c.count;
-        EXPECT_EQ(state.Symbols[a].type, "A");
+        EXPECT_EQ(state.Symbols[a].type, SymbolType::ArrayPointer);
         EXPECT_EQ(state.Symbols[a].value, 37);
         EXPECT_EQ(state.Symbols.size(), 36 + c.highestIndex + 2) << c.count;
         EXPECT_EQ(state.Symbols[36 + c.highestIndex + 1].name, "a(" + std::to_string(c.highestIndex) + ")");
-        EXPECT_EQ(state.Symbols[37].type, "E");
+        EXPECT_EQ(state.Symbols[37].type, SymbolType::ArrayElement);
     }
 }
 
@@ -277,6 +277,29 @@ TEST_F(AssemblerTest, InternalFaultsGive107WithoutAMessage) {
     AssembleSource({"_dim a 2147483647"});  // the largest count is no fault, only a full table
     EXPECT_EQ(state.ErrorCode, 0);
     EXPECT_NE(state.InstructionProtocol.find("Fehlercode 119"), std::string::npos);
+}
+
+// The outcome says how the assembly ended; a refused call leaves the active
+// run's ErrorCode alone.
+TEST_F(AssemblerTest, TheOutcomeOfEachWayAnAssemblyEnds) {
+    EXPECT_EQ(Assemble(state, windows, "mov a b\r\n"), AssemblyOutcome::Ready);
+    windows.haltActions.push_back(ScriptedWindowSystem::Abort());
+    EXPECT_EQ(Assemble(state, windows, "foo a\r\n"), AssemblyOutcome::Aborted);
+    EXPECT_EQ(state.ErrorCode, 90);
+    EXPECT_EQ(Assemble(state, windows, "_dim a 1E300\r\n"), AssemblyOutcome::InternalFault);
+    EXPECT_EQ(state.ErrorCode, 107);
+
+    state.ProcessorActive = true;
+    state.ErrorCode = 102;
+    EXPECT_EQ(Assemble(state, windows, "mov a b\r\n"), AssemblyOutcome::Refused);
+    EXPECT_EQ(state.ErrorCode, 102);
+}
+
+// The mode chosen in the halt dialog that lists the errors is the run's mode.
+TEST_F(AssemblerErrorListTest, AModeChosenWithTheErrorListApplies) {
+    windows.haltActions.push_back(ScriptedWindowSystem::SetMode(2));
+    EXPECT_EQ(Assemble(state, windows, "foo a\r\n"), AssemblyOutcome::Ready);
+    EXPECT_EQ(state.RunMode, RunMode::Schrittweise);
 }
 
 TEST_F(AssemblerTest, AFaultLeftOverFromEarlierDoesNotFailThePass) {

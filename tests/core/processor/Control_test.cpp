@@ -51,9 +51,10 @@ TEST_F(RunTest, PutValueIsRangeChecked) {
 TEST_F(RunTest, ModeTakesTheFloorWithinZeroToTwo) {
     struct Row {
         const char* operand;
-        int mode;
+        RunMode mode;
     };
-    for (const Row& row : {Row{"7", 2}, Row{"-1", 0}, Row{"1.9", 1}, Row{"0.5", 0}}) {
+    for (const Row& row : {Row{"7", RunMode::Schrittweise}, Row{"-1", RunMode::OhneHalt},
+                           Row{"1.9", RunMode::Fehlerhalt}, Row{"0.5", RunMode::OhneHalt}}) {
         SCOPED_TRACE(row.operand);
         Load({std::string("mode ") + row.operand, "exit"});
         RunProgram(0);
@@ -61,7 +62,7 @@ TEST_F(RunTest, ModeTakesTheFloorWithinZeroToTwo) {
     }
     Load({"mode 1E10", "exit"});
     RunProgram(1);
-    EXPECT_EQ(state.RunMode, 1);
+    EXPECT_EQ(state.RunMode, RunMode::Fehlerhalt);
     EXPECT_EQ(Line(1).lastErrorCode, 100);
 }
 

@@ -97,18 +97,15 @@ TEST_F(DialogInstructionsTest, ProofShowsTextNameAndValue) {
 
 // ---- input, output, pause ------------------------------------------------
 
-// An I/O dialog that fails inside (error 100) after the scripted answer.
+// An I/O dialog that fails inside after the scripted answer.
 class FailingDialog : public ScriptedWindowSystem {
 public:
-    explicit FailingDialog(ZekState& state) : ScriptedWindowSystem(state), state_(state) {}
-    void ZEKDialog(std::int32_t programLine, const std::string& programName, const std::string& instruction,
-                   const std::string& message, const std::string& symbolName, double& value) override {
-        ScriptedWindowSystem::ZEKDialog(programLine, programName, instruction, message, symbolName, value);
-        state_.ErrorCode = 100;
+    explicit FailingDialog(ZekState& state) : ScriptedWindowSystem(state) {}
+    IoAnswer ZEKDialog(const IoRequest& request) override {
+        IoAnswer answer = ScriptedWindowSystem::ZEKDialog(request);
+        answer.outcome = IoOutcome::Failed;
+        return answer;
     }
-
-private:
-    ZekState& state_;
 };
 
 TEST_F(DialogInstructionsTest, InputStoresTheAcceptedValue) {

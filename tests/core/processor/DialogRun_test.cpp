@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,53 @@ TEST_F(DialogRunTest, AnInputAbortedInTheDialogEndsTheRunWith90) {
     EXPECT_EQ(ValueOf("b"), 0);
     EXPECT_EQ(Line(1).executions, 1);
     EXPECT_EQ(Line(2).executions, 0);
+}
+
+// How the dialog ended decides what the run does; the value typed so far is
+// stored also after "Abbruch".
+TEST_F(DialogRunTest, TheRunActsOnHowTheInputDialogEnded) {
+    struct Case {
+        const char* name;
+        IoOutcome outcome;
+        std::size_t halts;
+        std::uint8_t result;
+        double b;
+    };
+    for (const Case& c : {Case{"accepted", IoOutcome::Accepted, 0, 0, 1}, Case{"halt", IoOutcome::Halt, 1, 0, 1},
+                          Case{"abort", IoOutcome::Abort, 0, 90, 0}}) {
+        SCOPED_TRACE(c.name);
+        Load({"input a Zahl?", "mov b 1", "exit"});
+        windows.halts.clear();
+        windows.dialogActions = {[&c](ZekState&, double& value) {
+            value = 42;
+            return c.outcome;
+        }};
+        RunProgram();
+        EXPECT_EQ(ValueOf("a"), 42);
+        EXPECT_EQ(Line(1).lastErrorCode, 0);
+        ASSERT_EQ(windows.halts.size(), c.halts);
+        if (c.halts > 0) {
+            EXPECT_EQ(windows.halts[0].where.IP, 1);
+        }
+        EXPECT_EQ(state.ErrorCode, c.result);
+        EXPECT_EQ(ValueOf("b"), c.b);
+        EXPECT_FALSE(state.HaltSignal || state.AbortSignal);
+    }
+}
+
+// A dialog that breaks down while it is open is error 100, and the
+// instruction runs again with the dialog shown anew.
+TEST_F(DialogRunTest, ADialogThatBreaksDownRunsItsInstructionAgain) {
+    Load({"input a", "exit"});
+    windows.dialogActions = {[](ZekState&, double&) -> IoOutcome { throw std::runtime_error("Fenster weg"); },
+                             ScriptedWindowSystem::Enter(5)};
+    RunProgram();
+    EXPECT_EQ(windows.dialogs.size(), 2u);
+    EXPECT_EQ(Line(1).executions, 2);
+    EXPECT_EQ(Line(1).lastErrorCode, 100);
+    EXPECT_EQ(ValueOf("a"), 5);
+    EXPECT_EQ(windows.text2, (std::vector<std::string>{"ZEK: Assemblerpass ...", "Anwenderprogramm: input-Befehl ...",
+                                                       "", "Anwenderprogramm: input-Befehl ...", ""}));
 }
 
 TEST_F(DialogRunTest, AnInputBeyondTheValueLimitIsHeldThereWith101) {

@@ -7,9 +7,10 @@
 #include <vector>
 
 #if defined(__unix__)
-#include <sys/resource.h>
+#include <fcntl.h>
 #include <unistd.h>
-#include <csignal>
+
+#include "support/ResourceLimit.h"
 #endif
 
 #include "support/DialogOrFileFixture.h"
@@ -285,20 +286,61 @@ TEST_F(FileInstructionsTest, AFailedWriteLeavesTheOldFileIntact) {
     const std::string old = " 1\r\n 2\r\n";
     Put(file, old);
     const std::int32_t base = Array(std::vector<double>(100, 0.125));
-
-    rlimit previous{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
-    rlimit small = previous;
-    small.rlim_cur = 64;
-    auto* previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    Execute(ExecuteWrite, base, Symbol("99", 99));
-    setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, previousHandler);
-
+    const std::int32_t count = Symbol("99", 99);
+    {
+        const ScopedResourceLimit fullDisk(RLIMIT_FSIZE, 64);
+        ASSERT_TRUE(fullDisk.Ok());
+        Execute(ExecuteWrite, base, count);
+    }
     EXPECT_EQ(state.ErrorCode, 100);
     EXPECT_EQ(Contents(file), old);
     EXPECT_EQ(DirectoryEntries(), std::vector<std::string>{"werte.dat"});
+}
+
+// Only the last error of an instruction remains: after a write that failed,
+// the symbols beyond the table still give 117.
+TEST_F(FileInstructionsTest, AFailedWriteBeyondTheTableEndsWith117) {
+    state.DataDirectory = (directory / "fehlt").string();
+    const std::int32_t base = Array({1, 2});
+    Execute(ExecuteWrite, base, Symbol("5", 5));
+    EXPECT_EQ(state.ErrorCode, 117);
+    EXPECT_NE(state.FaultDescription.find("werte.dat"), std::string::npos);  // the failure on the way
+}
+
+// The lowest file descriptor not in use: a limit of it leaves no file to open.
+int LowestFreeDescriptor() {
+    const int descriptor = ::open("/dev/null", O_RDONLY);
+    ::close(descriptor);
+    return descriptor;
+}
+
+// An existing file that cannot be opened fails each value it should give;
+// those symbols keep their values, and the symbols beyond the table still
+// give 114.
+TEST_F(FileInstructionsTest, AnExistingFileThatCannotBeOpenedFailsEveryValue) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the sanitizers' own checks need free file descriptors";
+#endif
+    Put(directory / "werte.dat", " 7\r\n 8\r\n");
+    const std::int32_t base = Array({1, 2});
+    const std::int32_t beyond = Symbol("5", 5);
+    const std::int32_t within = Symbol("1", 1);
+    struct Case {
+        std::int32_t count;
+        std::uint8_t error;
+    };
+    for (const Case& c : {Case{beyond, 114}, Case{within, 100}}) {
+        state.FaultDescription.clear();
+        {
+            const ScopedResourceLimit noFiles(RLIMIT_NOFILE, static_cast<rlim_t>(LowestFreeDescriptor()));
+            ASSERT_TRUE(noFiles.Ok());
+            Execute(ExecuteRead, base, c.count);
+        }
+        EXPECT_EQ(state.ErrorCode, c.error);
+        EXPECT_EQ(ValueOf(base), 1);
+        EXPECT_EQ(ValueOf(base + 1), 2);
+        EXPECT_NE(state.FaultDescription.find("werte.dat nicht gelesen"), std::string::npos);
+    }
 }
 #endif
 

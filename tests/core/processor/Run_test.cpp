@@ -107,7 +107,7 @@ TEST_F(RunTest, CompareAndTestJumpExactly) {
 TEST_F(RunTest, WritesIntoTheEmptyAndTheIPSymbolLastOneInstruction) {
     Load({"mov . 7", "mov x .", "mov .. 42", "mov y ..", "exit"});
     double seenDot = -1;
-    state.RunMode = 2;
+    state.RunMode = RunMode::Schrittweise;
     windows.haltActions = {nullptr, [&](ZekState& s) { seenDot = s.Symbols[0].value; }};
     zek::Run(state, windows);
     EXPECT_EQ(seenDot, 7);
@@ -289,9 +289,9 @@ TEST_F(RunTest, StartDuringARunIsCaughtByTheReentryGuard) {
 TEST_F(RunTest, RunModeIsClampedAtTheStart) {
     Load({"exit"});
     RunProgram(7);
-    EXPECT_EQ(state.RunMode, 2);
+    EXPECT_EQ(state.RunMode, RunMode::Schrittweise);
     RunProgram(-3);
-    EXPECT_EQ(state.RunMode, 0);
+    EXPECT_EQ(state.RunMode, RunMode::OhneHalt);
 }
 
 TEST_F(RunTest, SavedErrorCodeSurvivesIntoTheNextRun) {

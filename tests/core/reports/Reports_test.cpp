@@ -109,7 +109,7 @@ TEST_P(ReportTest, StandardSymbolTableHidesArrayElements) {
                   "000003   5                        5                      \r\n"
                   "000004   SehrLangerName           -1E+100                \r\n"
                   "000005 A a                        6                      \r\n"
-                  "000008 E Gr\xF6\xDF"
+                  "000008   Gr\xF6\xDF"
                   "e_fuenfundzwanzig_Ze 1E+20                  \r\n"
                   "000009   klein                    -1.5E-07               \r\n" +
                   rule + "\r\n" + "TYPE T: P = PRE DEFINED SYMBOL, A = ARRAY POINTER, E = ARRAY ELEMENT\r\n" + rule +
@@ -133,7 +133,8 @@ TEST_P(ReportTest, FullSymbolTableListsEveryElement) {
 TEST(SymbolTableListingTest, ReportsProgressEveryThousandSymbols) {
     ZekState state;
     for (int i = 0; i < 2500; ++i)
-        state.Symbols.Append(std::string("s").append(std::to_string(i)), i, i % 2 ? "E" : "");
+        state.Symbols.Append(std::string("s").append(std::to_string(i)), i,
+                             i % 2 ? SymbolType::ArrayElement : SymbolType::Plain);
     testing::ScriptedWindowSystem windows(state);
     const std::string standard = SymbolTableListing(state, windows, false);
     EXPECT_EQ(windows.text2,

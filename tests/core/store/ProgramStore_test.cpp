@@ -13,7 +13,7 @@ class EnterSymbolTest : public ::testing::Test {
 protected:
     void SetUp() override { ResetTables(state, R, 0, 0, 0, 0, 0, 1000, 1000); }
 
-    std::int32_t Enter(std::string name, std::int32_t count = 0, std::string_view type = "") {
+    std::int32_t Enter(std::string name, std::int32_t count = 0, SymbolType type = SymbolType::Plain) {
         return EnterSymbol(state, name, count, type);
     }
 
@@ -22,7 +22,7 @@ protected:
 
 TEST(ResetTables, PredefinedSymbolsHaveTheirAddressesAndValues) {
     ZekState state;
-    state.Symbols.Append("old", 0, "");
+    state.Symbols.Append("old", 0, SymbolType::Plain);
     state.Code.resize(5);
     ResetTables(state, 2.5, 0.25, 11, 12, 13, 14, 10, 100);
 
@@ -74,7 +74,7 @@ TEST(ResetTables, PredefinedSymbolsHaveTheirAddressesAndValues) {
         const Symbol& symbol = state.Symbols[address];
         EXPECT_EQ(symbol.name, rows[address].name) << address;
         EXPECT_EQ(symbol.value, rows[address].value) << address;
-        EXPECT_EQ(symbol.type, "P") << address;
+        EXPECT_EQ(symbol.type, SymbolType::Predefined) << address;
         EXPECT_EQ(state.Symbols.Find(symbol.name), address);
     }
     EXPECT_EQ(state.Symbols.Find("old"), -1);
@@ -106,7 +106,7 @@ TEST(ResetToBlankTables, TwoBlankCodeLinesAndOneBlankSymbol) {
     EXPECT_EQ(state.Code[1].group, 0);
     ASSERT_EQ(state.Symbols.size(), 1);
     EXPECT_EQ(state.Symbols[0].name, "");
-    EXPECT_EQ(state.Symbols[0].type, "");
+    EXPECT_EQ(state.Symbols[0].type, SymbolType::Plain);
 }
 
 TEST_F(EnterSymbolTest, FirstSymbolOfAProgramGetsAddress36AndReuseFindsIt) {
@@ -122,7 +122,7 @@ TEST_F(EnterSymbolTest, FirstSymbolOfAProgramGetsAddress36AndReuseFindsIt) {
 TEST_F(EnterSymbolTest, EmptyAndDotAreTheEmptySymbol) {
     std::string name;
     std::int32_t count = 0;
-    EXPECT_EQ(EnterSymbol(state, name, count, ""), 0);
+    EXPECT_EQ(EnterSymbol(state, name, count, SymbolType::Plain), 0);
     EXPECT_EQ(name, ".");
     EXPECT_EQ(Enter("."), 0);
     EXPECT_EQ(state.Symbols.size(), PredefinedSymbolCount);
@@ -158,7 +158,7 @@ TEST_F(EnterSymbolTest, InitialValueComesFromTheName) {
     for (const auto& c : cases) {
         const std::int32_t address = Enter(c.name);
         EXPECT_EQ(state.Symbols[address].value, c.value) << c.name;
-        EXPECT_EQ(state.Symbols[address].type, "") << c.name;
+        EXPECT_EQ(state.Symbols[address].type, SymbolType::Plain) << c.name;
     }
     EXPECT_EQ(state.ErrorCode, 0);
     EXPECT_FALSE(state.InternalFault);
@@ -181,7 +181,7 @@ TEST_F(EnterSymbolTest, NameLengthLimit) {
 
     std::string tooLong(1025, 'n');
     std::int32_t count = 0;
-    EXPECT_EQ(EnterSymbol(state, tooLong, count, ""), 0);
+    EXPECT_EQ(EnterSymbol(state, tooLong, count, SymbolType::Plain), 0);
     EXPECT_EQ(state.ErrorCode, 120);
     EXPECT_EQ(tooLong, std::string(1025, 'n'));
     EXPECT_EQ(state.Symbols.size(), 37);
@@ -190,14 +190,14 @@ TEST_F(EnterSymbolTest, NameLengthLimit) {
     std::string withBreaks(1026, 'n');
     withBreaks.replace(10, 2, "\r\n");
     state.ErrorCode = 0;
-    EXPECT_EQ(EnterSymbol(state, withBreaks, count, ""), 0);
+    EXPECT_EQ(EnterSymbol(state, withBreaks, count, SymbolType::Plain), 0);
     EXPECT_EQ(state.ErrorCode, 120);
 }
 
 TEST_F(EnterSymbolTest, BlanksAndLineBreaksAreNormalisedInPlace) {
     std::string name = "a b\r\nc\rd\ne";
     std::int32_t count = 0;
-    const std::int32_t address = EnterSymbol(state, name, count, "");
+    const std::int32_t address = EnterSymbol(state, name, count, SymbolType::Plain);
     EXPECT_EQ(name, "a~b/c\rd\ne");
     EXPECT_EQ(state.Symbols[address].name, "a~b/c\rd\ne");
     EXPECT_EQ(Enter("a~b/c\rd\ne"), address);
@@ -213,15 +213,15 @@ TEST_F(EnterSymbolTest, ErrorCodeIsNeverCleared) {
 }
 
 TEST_F(EnterSymbolTest, ArrayTakesPointerAndElements) {
-    const std::int32_t a = Enter("a", 10, "A");
+    const std::int32_t a = Enter("a", 10, SymbolType::ArrayPointer);
     EXPECT_EQ(a, 36);
     ASSERT_EQ(state.Symbols.size(), 36 + 12);
-    EXPECT_EQ(state.Symbols[a].type, "A");
+    EXPECT_EQ(state.Symbols[a].type, SymbolType::ArrayPointer);
     EXPECT_EQ(state.Symbols[a].value, 37);
     for (int k = 0; k <= 10; ++k) {
         const Symbol& element = state.Symbols[a + 1 + k];
         EXPECT_EQ(element.name, "a(" + std::to_string(k) + ")");
-        EXPECT_EQ(element.type, "E");
+        EXPECT_EQ(element.type, SymbolType::ArrayElement);
         EXPECT_EQ(element.value, 0);
     }
     EXPECT_EQ(Enter("a(10)"), 47);
@@ -229,7 +229,7 @@ TEST_F(EnterSymbolTest, ArrayTakesPointerAndElements) {
 }
 
 TEST_F(EnterSymbolTest, ArrayNamedLikeANumberPointsToItsElements) {
-    const std::int32_t address = Enter("5", 2, "A");
+    const std::int32_t address = Enter("5", 2, SymbolType::ArrayPointer);
     EXPECT_EQ(state.Symbols[address].value, address + 1);
     EXPECT_EQ(state.Symbols[address + 1].name, "5(0)");
 }
@@ -237,7 +237,7 @@ TEST_F(EnterSymbolTest, ArrayNamedLikeANumberPointsToItsElements) {
 TEST_F(EnterSymbolTest, NegativeCountGivesOneElementAndIsVisibleToTheCaller) {
     std::string name = "a";
     std::int32_t count = -5;
-    EnterSymbol(state, name, count, "A");
+    EnterSymbol(state, name, count, SymbolType::ArrayPointer);
     EXPECT_EQ(count, 0);
     ASSERT_EQ(state.Symbols.size(), 38);
     EXPECT_EQ(state.Symbols[37].name, "a(0)");
@@ -245,17 +245,17 @@ TEST_F(EnterSymbolTest, NegativeCountGivesOneElementAndIsVisibleToTheCaller) {
 
 TEST_F(EnterSymbolTest, ArrayOnAnExistingName) {
     const std::int32_t a = Enter("a");
-    EXPECT_EQ(Enter("a", 1, "A"), a);
+    EXPECT_EQ(Enter("a", 1, SymbolType::ArrayPointer), a);
     EXPECT_EQ(state.ErrorCode, 0);
-    EXPECT_EQ(Enter("a", 5, "A"), a);
+    EXPECT_EQ(Enter("a", 5, SymbolType::ArrayPointer), a);
     EXPECT_EQ(state.ErrorCode, 118);
     EXPECT_EQ(state.Symbols.size(), 37) << "no elements are created";
-    EXPECT_EQ(state.Symbols[a].type, "") << "the found entry is never modified";
+    EXPECT_EQ(state.Symbols[a].type, SymbolType::Plain) << "the found entry is never modified";
 }
 
 TEST_F(EnterSymbolTest, EarlierOperandShadowsTheLaterArrayElement) {
     const std::int32_t early = Enter("a(3)");
-    const std::int32_t pointer = Enter("a", 5, "A");
+    const std::int32_t pointer = Enter("a", 5, SymbolType::ArrayPointer);
     EXPECT_EQ(state.Symbols[pointer + 4].name, "a(3)");
     EXPECT_EQ(Enter("a(3)"), early);
     EXPECT_EQ(Enter("a(4)"), pointer + 5);
@@ -264,7 +264,7 @@ TEST_F(EnterSymbolTest, EarlierOperandShadowsTheLaterArrayElement) {
 
 TEST_F(EnterSymbolTest, FullTable) {
     // One array fills the table up to the highest permitted address 999999.
-    const std::int32_t pointer = Enter("big", 999999 - 37, "A");
+    const std::int32_t pointer = Enter("big", 999999 - 37, SymbolType::ArrayPointer);
     EXPECT_EQ(state.ErrorCode, 0);
     ASSERT_EQ(state.Symbols.HighestAddress(), 999999);
     EXPECT_EQ(state.Symbols[999999].name, "big(999962)");
@@ -277,15 +277,15 @@ TEST_F(EnterSymbolTest, FullTable) {
 }
 
 TEST_F(EnterSymbolTest, ArrayWhoseElementsDoNotFit) {
-    const std::int32_t pointer = Enter("big", 999999 - 36, "A");
+    const std::int32_t pointer = Enter("big", 999999 - 36, SymbolType::ArrayPointer);
     EXPECT_EQ(pointer, 36);
     EXPECT_EQ(state.ErrorCode, 119);
     EXPECT_EQ(state.Symbols.size(), 37) << "the pointer exists, its elements do not";
-    EXPECT_EQ(state.Symbols[pointer].type, "A");
+    EXPECT_EQ(state.Symbols[pointer].type, SymbolType::ArrayPointer);
     EXPECT_EQ(state.Symbols[pointer].value, 0);
 
     state.ErrorCode = 0;
-    EXPECT_EQ(Enter("huge", 2147483647, "A"), 37);
+    EXPECT_EQ(Enter("huge", 2147483647, SymbolType::ArrayPointer), 37);
     EXPECT_EQ(state.ErrorCode, 119);
 }
 

@@ -7,31 +7,31 @@ namespace {
 
 TEST(SymbolTable, FindGivesTheLowestAddressOfADuplicateName) {
     SymbolTable table;
-    EXPECT_EQ(table.Append("a(3)", 1, ""), 0);
-    EXPECT_EQ(table.Append("b", 2, ""), 1);
-    EXPECT_EQ(table.Append("a(3)", 3, "E"), 2);
+    EXPECT_EQ(table.Append("a(3)", 1, SymbolType::Plain), 0);
+    EXPECT_EQ(table.Append("b", 2, SymbolType::Plain), 1);
+    EXPECT_EQ(table.Append("a(3)", 3, SymbolType::ArrayElement), 2);
     EXPECT_EQ(table.Find("a(3)"), 0);
     EXPECT_EQ(table.Find("b"), 1);
     EXPECT_EQ(table.Find("A(3)"), -1);
     EXPECT_EQ(table.size(), 3);
     EXPECT_EQ(table[2].value, 3);
-    EXPECT_EQ(table[2].type, "E");
+    EXPECT_EQ(table[2].type, SymbolType::ArrayElement);
 }
 
 TEST(SymbolTable, ClearForgetsNamesAndAddresses) {
     SymbolTable table;
-    table.Append("x", 0, "");
+    table.Append("x", 0, SymbolType::Plain);
     table.Clear();
     EXPECT_EQ(table.size(), 0);
     EXPECT_EQ(table.Find("x"), -1);
-    EXPECT_EQ(table.Append("y", 0, ""), 0);
+    EXPECT_EQ(table.Append("y", 0, SymbolType::Plain), 0);
     EXPECT_EQ(table.Find("y"), 0);
 }
 
 TEST(SymbolTable, NamesWithHighBytesAndNulAreExact) {
     SymbolTable table;
-    table.Append(std::string("a\0b", 3), 0, "");
-    table.Append("\xE4\xF6\xFC", 0, "");
+    table.Append(std::string("a\0b", 3), 0, SymbolType::Plain);
+    table.Append("\xE4\xF6\xFC", 0, SymbolType::Plain);
     EXPECT_EQ(table.Find(std::string("a\0b", 3)), 0);
     EXPECT_EQ(table.Find("a"), -1);
     EXPECT_EQ(table.Find("\xE4\xF6\xFC"), 1);
@@ -40,11 +40,11 @@ TEST(SymbolTable, NamesWithHighBytesAndNulAreExact) {
 
 TEST(SymbolTable, ArrayElementsAreFoundByTheirIndex) {
     SymbolTable table;
-    table.Append("a", 1, "A");
+    table.Append("a", 1, SymbolType::ArrayPointer);
     EXPECT_EQ(table.AppendElements("a", 10), 1);
     ASSERT_EQ(table.size(), 12);
     EXPECT_EQ(table[11].name, "a(10)");
-    EXPECT_EQ(table[11].type, "E");
+    EXPECT_EQ(table[11].type, SymbolType::ArrayElement);
     const struct {
         const char* name;
         std::int32_t address;
@@ -57,10 +57,10 @@ TEST(SymbolTable, ArrayElementsAreFoundByTheirIndex) {
 
 TEST(SymbolTable, LowerAddressWinsBetweenSingleEntriesAndElements) {
     SymbolTable table;
-    table.Append("a(3)", 0, "");
-    table.Append("a", 0, "A");
-    table.AppendElements("a", 5);  // a(3) again at 5
-    table.Append("a(4)", 0, "");   // a duplicate above the element a(4) at 6
+    table.Append("a(3)", 0, SymbolType::Plain);
+    table.Append("a", 0, SymbolType::ArrayPointer);
+    table.AppendElements("a", 5);                // a(3) again at 5
+    table.Append("a(4)", 0, SymbolType::Plain);  // a duplicate above the element a(4) at 6
     EXPECT_EQ(table.Find("a(3)"), 0);
     EXPECT_EQ(table.Find("a(4)"), 6);
     EXPECT_EQ(table[8].name, "a(4)");
@@ -73,7 +73,7 @@ TEST(SymbolTable, LowerAddressWinsBetweenSingleEntriesAndElements) {
 
 TEST(SymbolTable, ElementsOfAnArrayWhoseNameEndsLikeAnElement) {
     SymbolTable table;
-    table.Append("m(1)", 0, "A");
+    table.Append("m(1)", 0, SymbolType::ArrayPointer);
     table.AppendElements("m(1)", 2);
     EXPECT_EQ(table.Find("m(1)(2)"), 3);
     EXPECT_EQ(table.Find("m(1)"), 0);

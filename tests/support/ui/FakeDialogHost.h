@@ -16,10 +16,10 @@ public:
     WindowSystem& windows() override { return windows_; }
     QString SourceText() const override { return source; }
     void SetText2(const QString& text) override { text2 << text; }
-    std::uint8_t ZEKSicherheitsabfrage(bool haltAllowed) override {
+    AckAnswer ZEKSicherheitsabfrage(bool haltAllowed) override {
         questions.push_back(haltAllowed);
-        if (answers.empty()) return 0;
-        const std::uint8_t answer = answers.front();
+        if (answers.empty()) return AckAnswer::Nein;
+        const auto answer = static_cast<AckAnswer>(answers.front());
         answers.pop_front();
         return answer;
     }

@@ -65,12 +65,19 @@ private slots:
         QVERIFY2(script.failures.isEmpty(), qPrintable(script.failures.join("; ")));
     }
 
-    void titleBarCloseAnswersNein() {
-        AckDialog dialog(QStringLiteral("Anwenderprogramm"), true);
-        ModalScript script;
-        script.Then("AckDialog", [](QWidget* open) { open->close(); });
-        QCOMPARE(int(dialog.Ask()), 0);
-        QVERIFY(script.Done());
+    void titleBarCloseAndEscAnswerNein() {
+        for (bool byEsc : {false, true}) {
+            AckDialog dialog(QStringLiteral("Anwenderprogramm"), true);
+            ModalScript script;
+            script.Then("AckDialog", [byEsc](QWidget* open) {
+                if (byEsc)
+                    QTest::keyClick(open, Qt::Key_Escape);
+                else
+                    open->close();
+            });
+            QCOMPARE(int(dialog.Ask()), 0);
+            QVERIFY(script.Done());
+        }
     }
 
     void cleanup() { QVERIFY(zek::uitest::OnlyVisibleTopLevel(nullptr)); }

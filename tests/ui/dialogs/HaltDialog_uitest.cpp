@@ -2,6 +2,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 
 #include "support/ui/FakeDialogHost.h"
 #include "support/ui/ModalScript.h"
@@ -70,7 +71,7 @@ private slots:
         QFETCH(int, mode);
         QFETCH(QString, shown);
         FakeDialogHost host;
-        host.state().RunMode = mode;
+        host.state().RunMode = static_cast<zek::RunMode>(mode);
         HaltDialog dialog(host);
         QCOMPARE(Testmodus(dialog), shown);
     }
@@ -88,10 +89,13 @@ private slots:
         QFETCH(int, mode);
         QFETCH(QString, shown);
         FakeDialogHost host;
-        host.state().RunMode = mode == 0 ? 2 : 0;
+        const zek::RunMode before = mode == 0 ? zek::RunMode::Schrittweise : zek::RunMode::OhneHalt;
+        host.state().RunMode = before;
         HaltDialog dialog(host);
         dialog.findChild<QPushButton*>(button)->click();
-        QCOMPARE(host.state().RunMode, mode);
+        // The mode is the dialog's answer; the core applies it once the dialog has closed.
+        QVERIFY(dialog.Answer().runMode == static_cast<zek::RunMode>(mode));
+        QVERIFY(host.state().RunMode == before);
         QCOMPARE(Testmodus(dialog), shown);
         QCOMPARE(host.text2, QStringList{QStringLiteral("ZE-Prozessor in Modus '%1' versetzt").arg(shown)});
     }
@@ -127,32 +131,38 @@ private slots:
         QCOMPARE(host.questions, std::vector<bool>{false});  // Debugger disabled
         QVERIFY(!accepted);
         QVERIFY(!host.state().AbortSignal);
+        QVERIFY(dialog.Answer().outcome == zek::HaltOutcome::Continue);
         QVERIFY(host.text2.isEmpty());
     }
 
-    void abbruchAnsweredJaSetsTheAbortSignal() {
+    void abbruchAnsweredJaAnswersAbort() {
         FakeDialogHost host;
         host.answers = {2};
         HaltDialog dialog(host);
         ModalScript script;
         script.Click("HaltDialog", "Abbruch");
         QCOMPARE(dialog.exec(), int(QDialog::Accepted));
-        QVERIFY(host.state().AbortSignal);
+        QVERIFY(dialog.Answer().outcome == zek::HaltOutcome::Abort);
+        QVERIFY(!host.state().AbortSignal);  // the core sets it from the answer
         QCOMPARE(host.text2, QStringList{QStringLiteral("Abbruchsignal gesetzt")});
         QVERIFY(script.Done());
     }
 
-    void fortsetzenAndTitleBarCloseEndTheDialog() {
+    void fortsetzenTitleBarCloseAndEscEndTheDialog() {
         FakeDialogHost host;
-        for (bool byTitleBar : {false, true}) {
+        const std::function<void(QWidget*)> ways[] = {
+            [](QWidget* open) { zek::uitest::ClickButton(open, "Fortsetzen"); },
+            [](QWidget* open) { open->close(); },
+            [](QWidget* open) { QTest::keyClick(open, Qt::Key_Escape); },
+        };
+        for (const auto& way : ways) {
             HaltDialog dialog(host);
             ModalScript script;
-            if (byTitleBar)
-                script.Then("HaltDialog", [](QWidget* open) { open->close(); });
-            else
-                script.Click("HaltDialog", "Fortsetzen");
+            script.Then("HaltDialog", way);
             dialog.exec();
             QVERIFY(script.Done());
+            QVERIFY(dialog.Answer().outcome == zek::HaltOutcome::Continue);
+            QVERIFY(!dialog.Answer().runMode);
             QVERIFY(!host.state().AbortSignal);
         }
     }
@@ -179,16 +189,18 @@ private slots:
         QVERIFY(text.endsWith("Assemblerfehlerliste. \n\nLaufzeitfehler werden im Laufzeitprotokoll gezählt."));
     }
 
+    // Also run at 144 and 168 DPI (see tests/CMakeLists.txt), where the size
+    // read back in twips lies a few twips under the minimum.
     void resizeSnapsToTheMinimum() {
         using namespace zek::ui;
         FakeDialogHost host;
         HaltDialog dialog(host);
         dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         dialog.resize(TwipsToPixelsX(100), TwipsToPixelsY(100));
-        QTest::qWait(20);
         // Outer size = client + frame allowance (246 x 330 twips).
-        QVERIFY(std::abs(PixelsToTwipsX(dialog.width()) + 246 - 6960) <= 30);
-        QVERIFY(std::abs(PixelsToTwipsY(dialog.height()) + 330 - 3360) <= 30);
+        QTRY_VERIFY(std::abs(PixelsToTwipsX(dialog.width()) + 246 - 6960) <= 30);
+        QTRY_VERIFY(std::abs(PixelsToTwipsY(dialog.height()) + 330 - 3360) <= 30);
         auto* text1 = dialog.findChild<zek::ui::TextView*>("Text1");
         QVERIFY(text1->geometry().bottom() < dialog.height());
         for (QPushButton* button : dialog.findChildren<QPushButton*>()) {

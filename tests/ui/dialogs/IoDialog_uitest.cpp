@@ -9,6 +9,8 @@
 #include "ui/dialogs/IoDialog.h"
 #include "ui/util/MessageBoxes.h"
 
+using zek::IoDialogKind;
+using zek::IoOutcome;
 using zek::MessageAnswer;
 using zek::MessageButtons;
 using zek::ui::IoDialog;
@@ -46,9 +48,11 @@ Seen Look(QWidget* dialog) {
 class IoDialogTest : public QObject {
     Q_OBJECT
 
-    // Runs one dialog for `instruction`; `act` acts on the open dialog.
-    static double Show(FakeDialogHost& host, const QString& instruction, double value, ModalScript::Action act,
-                       Seen* seen = nullptr) {
+    IoOutcome outcome_ = IoOutcome::Failed;
+
+    // Runs one dialog of `kind`; `act` acts on the open dialog. Returns the
+    // answer's value and keeps its outcome in outcome_.
+    double Show(FakeDialogHost& host, IoDialogKind kind, double value, ModalScript::Action act, Seen* seen = nullptr) {
         IoDialog dialog(host);
         ModalScript script;
         script.Then("IoDialog", [&](QWidget* open) {
@@ -56,10 +60,11 @@ class IoDialogTest : public QObject {
             act(open);
         });
         host.state().ErrorCode = 33;
-        dialog.ZEKDialog(12, QStringLiteral("Anwenderprogramm"), instruction, QStringLiteral("Bitte Zahl"),
-                         QStringLiteral("x"), value);
+        const zek::IoAnswer answer = dialog.ZEKDialog(12, QStringLiteral("Anwenderprogramm"), kind,
+                                                      QStringLiteral("Bitte Zahl"), QStringLiteral("x"), value);
         if (!script.failures.isEmpty()) qWarning() << script.failures;
-        return value;
+        outcome_ = answer.outcome;
+        return answer.value;
     }
     static void Accept(QWidget* open) { zek::uitest::ClickButton(open, Uebernehmen); }
 
@@ -67,27 +72,28 @@ private slots:
     void layouts() {
         FakeDialogHost host;
         Seen seen;
-        Show(host, "pause", 0, Accept, &seen);
+        Show(host, IoDialogKind::Pause, 0, Accept, &seen);
         QVERIFY(!seen.symboltextVisible);
         QVERIFY(!seen.symbolwertVisible);
         QCOMPARE(seen.button, QStringLiteral("Fortsetzen"));
         QCOMPARE(seen.mitteilung, QStringLiteral("Bitte Zahl"));
         QCOMPARE(seen.title, QStringLiteral("Anwenderprogramm"));
 
-        QCOMPARE(Show(host, "output", 2.5, Accept, &seen), 2.5);
+        QCOMPARE(Show(host, IoDialogKind::Output, 2.5, Accept, &seen), 2.5);
         QVERIFY(seen.symboltextVisible);
         QVERIFY(!seen.symbolwertVisible);
         QCOMPARE(seen.button, QStringLiteral("Fortsetzen"));
         QCOMPARE(seen.symboltext, QStringLiteral("x = 2.5"));
 
-        QCOMPARE(Show(host, "INPUT", 2.5, Accept, &seen), 2.5);
+        QCOMPARE(Show(host, IoDialogKind::Input, 2.5, Accept, &seen), 2.5);
         QVERIFY(seen.symboltextVisible);
         QVERIFY(seen.symbolwertVisible);
         QCOMPARE(seen.button, Uebernehmen);
         QCOMPARE(seen.symbolwert, QStringLiteral("2.5"));
-        QCOMPARE(host.state().ErrorCode, std::uint8_t{0});
+        QVERIFY(outcome_ == IoOutcome::Accepted);
+        QCOMPARE(host.state().ErrorCode, std::uint8_t{33});  // only the core writes it
 
-        Show(host, "input", 0, Accept, &seen);
+        Show(host, IoDialogKind::Input, 0, Accept, &seen);
         QCOMPARE(seen.symbolwert, QString());
     }
 
@@ -107,7 +113,7 @@ private slots:
         QFETCH(double, value);
         FakeDialogHost host;
         QString label;
-        const double result = Show(host, "input", 7, [&](QWidget* open) {
+        const double result = Show(host, IoDialogKind::Input, 7, [&](QWidget* open) {
             open->findChild<QPlainTextEdit*>("Symbolwert")->setPlainText(typed);
             label = open->findChild<QLabel*>("Symboltext")->text();
             Accept(open);
@@ -118,7 +124,7 @@ private slots:
 
     void enterAcceptsTheTextBeforeTheBreak() {
         FakeDialogHost host;
-        const double result = Show(host, "input", 0, [](QWidget* open) {
+        const double result = Show(host, IoDialogKind::Input, 0, [](QWidget* open) {
             auto* field = open->findChild<QPlainTextEdit*>("Symbolwert");
             QTest::keyClicks(field, "1,5");
             QTest::keyClick(field, Qt::Key_Return);
@@ -135,7 +141,7 @@ private slots:
             return MessageAnswer::Ok;
         });
         FakeDialogHost host;
-        Show(host, "input", 0, [](QWidget* open) {
+        Show(host, IoDialogKind::Input, 0, [](QWidget* open) {
             zek::uitest::ClickButton(open, "Info");
             Accept(open);
         });
@@ -150,36 +156,83 @@ private slots:
         FakeDialogHost host;
         host.answers = {0};
         bool stillOpen = false;
-        Show(host, "pause", 0, [&](QWidget* open) {
+        Show(host, IoDialogKind::Pause, 0, [&](QWidget* open) {
             zek::uitest::ClickButton(open, "Abbrechen");
             stillOpen = open->isVisible();
             Accept(open);
         });
         QVERIFY(stillOpen);
         QCOMPARE(host.questions, std::vector<bool>{true});
+        QVERIFY(outcome_ == IoOutcome::Accepted);
         QVERIFY(!host.state().HaltSignal && !host.state().AbortSignal && !host.state().ExitSignal);
     }
 
-    void abbrechenDebuggerSetsTheHaltSignal() {
+    void abbrechenDebuggerAnswersHalt() {
         FakeDialogHost host;
         host.answers = {1};
-        Show(host, "pause", 0, [](QWidget* open) { zek::uitest::ClickButton(open, "Abbrechen"); });
-        QVERIFY(host.state().HaltSignal);
-        QVERIFY(!host.state().AbortSignal && !host.state().ExitSignal);
+        Show(host, IoDialogKind::Pause, 0, [](QWidget* open) { zek::uitest::ClickButton(open, "Abbrechen"); });
+        QVERIFY(outcome_ == IoOutcome::Halt);
+        QVERIFY(!host.state().HaltSignal && !host.state().AbortSignal && !host.state().ExitSignal);
         QCOMPARE(host.text2, QStringList{QStringLiteral("Haltsignal gesetzt")});
     }
 
-    void abbrechenJaAbortsAndKeepsTheTypedValue() {
+    void abbrechenJaAnswersAbortAndKeepsTheTypedValue() {
         FakeDialogHost host;
         host.answers = {2};
-        const double result = Show(host, "input", 0, [](QWidget* open) {
+        const double result = Show(host, IoDialogKind::Input, 0, [](QWidget* open) {
             open->findChild<QPlainTextEdit*>("Symbolwert")->setPlainText("42");
             zek::uitest::ClickButton(open, "Abbrechen");
         });
         QCOMPARE(result, 42.0);
-        QVERIFY(host.state().AbortSignal && host.state().ExitSignal);
-        QCOMPARE(host.state().ErrorCode, std::uint8_t{0});  // the Processor turns the signals into 90
+        QVERIFY(outcome_ == IoOutcome::Abort);  // the Processor turns it into the signals and 90
+        QVERIFY(!host.state().AbortSignal && !host.state().ExitSignal);
+        QCOMPARE(host.state().ErrorCode, std::uint8_t{33});
         QCOMPARE(host.text2, QStringList{QStringLiteral("Abbruchsignal gesetzt")});
+    }
+
+    // Esc and the title bar's close never take a half-typed input unasked:
+    // they ask as "Abbruch" does, and "Nein" returns to the dialog with the
+    // typed text intact.
+    void escAndTitleBarCloseOfTheInputAsk_data() {
+        QTest::addColumn<bool>("byEsc");
+        QTest::newRow("Esc") << true;
+        QTest::newRow("title bar") << false;
+    }
+    void escAndTitleBarCloseOfTheInputAsk() {
+        QFETCH(bool, byEsc);
+        FakeDialogHost host;
+        host.answers = {0, 2};
+        QString keptText;
+        bool stayed = false;
+        const auto leave = [byEsc](QWidget* open) {
+            if (byEsc)
+                QTest::keyClick(open->findChild<QPlainTextEdit*>("Symbolwert"), Qt::Key_Escape);
+            else
+                open->close();
+        };
+        const double result = Show(host, IoDialogKind::Input, 7, [&](QWidget* open) {
+            auto* field = open->findChild<QPlainTextEdit*>("Symbolwert");
+            field->setPlainText("12");
+            leave(open);  // answered Nein
+            stayed = open->isVisible();
+            keptText = field->toPlainText();
+            leave(open);  // answered Ja
+        });
+        QVERIFY(stayed);
+        QCOMPARE(keptText, QStringLiteral("12"));
+        QCOMPARE(host.questions, (std::vector<bool>{true, true}));
+        QVERIFY(outcome_ == IoOutcome::Abort);
+        QCOMPARE(result, 12.0);
+    }
+
+    void escOfOutputAndPauseGoesOn() {
+        for (IoDialogKind kind : {IoDialogKind::Output, IoDialogKind::Pause}) {
+            FakeDialogHost host;
+            const double result = Show(host, kind, 2.5, [](QWidget* open) { QTest::keyClick(open, Qt::Key_Escape); });
+            QVERIFY(outcome_ == IoOutcome::Accepted);
+            QCOMPARE(result, 2.5);
+            QVERIFY(host.questions.empty());
+        }
     }
 
     void localeDecimalSeparator() {
@@ -188,7 +241,7 @@ private slots:
         const QString shown = zek::ui::LocaleNumberText(2.5);
         FakeDialogHost host;
         Seen seen;
-        const double result = Show(host, "input", 2.5, Accept, &seen);
+        const double result = Show(host, IoDialogKind::Input, 2.5, Accept, &seen);
         QLocale::setDefault(saved);
         QCOMPARE(shown, QStringLiteral("2,5"));
         QCOMPARE(seen.symbolwert, QStringLiteral("2,5"));

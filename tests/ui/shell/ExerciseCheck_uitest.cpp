@@ -40,7 +40,7 @@ struct SharedState {
     std::string code, symbols, protocol, output, instructionProtocol, programName;
     std::uint8_t errorCode;
     bool processorActive, haltSignal, abortSignal, exitSignal;
-    std::int32_t runMode;
+    RunMode runMode;
 
     explicit SharedState(ZekState& state) {
         testing::ScriptedWindowSystem windows(state);
@@ -115,7 +115,7 @@ private slots:
             Assemble(state, windows, "mov a 5\r\nprints alt\r\nexit\r\n");
             Run(state, windows);
         }
-        state.RunMode = 2;
+        state.RunMode = RunMode::Schrittweise;
         const SharedState before(state);
 
         Check(window, TestFile(SumTest));

@@ -1,8 +1,12 @@
+#include <unistd.h>
+
 #include <QDir>
 #include <QPdfWriter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <optional>
 
+#include "support/ResourceLimit.h"
 #include "support/ui/MainWindowProbe.h"
 #include "support/ui/ScriptedAnswers.h"
 #include "support/ui/TestFiles.h"
@@ -76,7 +80,7 @@ private slots:
         ScriptedMessageBoxes boxes;
         ScriptedFileDialogs dialogs({std::nullopt});
         window.mnuDateiOeffnen_Click();
-        QCOMPARE(state.ErrorCode, 91);
+        QCOMPARE(state.ErrorCode, 0);  // a window command leaves the shared code alone
         QCOMPARE(Text2Of(window), QString("Öffnen abbgebrochen"));
         QCOMPARE(dialogs.asked[0].title, QString("ZEK: Assemblerprogramm öffnen"));
         QCOMPARE(window.CurrentFileName, QString());
@@ -191,6 +195,121 @@ private slots:
         QCOMPARE(window.SavedSourceText, QString("??"));
         QCOMPARE(ReadBytes(plainFile), QByteArray("bleibt"));
         QCOMPARE(SourceOf(window), QString("text"));
+    }
+
+    // After "Ja" in the save question, a save that did not happen keeps
+    // the editor's text: clearing, opening and closing stop there, with the
+    // save's own message in Text2.
+    void NothingIsLostWhenTheSaveAfterJaDidNotHappen_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("failure");
+        for (const char* command : {"löschen", "öffnen", "Datei öffnen per Pfad", "schließen"})
+            for (const char* failure : {"abgebrochen", "leerer Name", "Schreibfehler", "Schreibfehler mit Dateiname"})
+                QTest::newRow((QString::fromUtf8(command) + ", " + failure).toUtf8())
+                    << QString::fromUtf8(command) << QString::fromUtf8(failure);
+    }
+    void NothingIsLostWhenTheSaveAfterJaDidNotHappen() {
+        QFETCH(QString, command);
+        QFETCH(QString, failure);
+        ZekState state;
+        MainWindow window(state);
+        const QString plainFile = PathOf("datei");
+        QVERIFY(WriteBytes(plainFile, "bleibt"));
+        SetSource(window, "mov a 1");
+        ScriptedMessageBoxes boxes({MessageAnswer::Yes});
+        ScriptedFileDialogs dialogs;  // only the dialog of the save, never the open dialog
+        QString message = QString("Fehler bei Text speichern.");
+        if (failure == "abgebrochen") {
+            dialogs.Answer(std::nullopt);
+            message = "Speichern unter: Abbruch bei Dateidialog.";
+        } else if (failure == "leerer Name") {
+            dialogs.Answer(dir.path() + "/   ");
+            message = "ZEK: Assemblerprogramm speichern unter ...: Leerer Dateiname bei Dateidialog.";
+        } else if (failure == "Schreibfehler") {
+            dialogs.Answer(plainFile + "/p.zek");
+        } else {
+            window.CurrentFileName = plainFile + "/p.zek";
+        }
+
+        if (command == "löschen") {
+            window.mnuAnzeigenNichts_Click();
+        } else if (command == "öffnen") {
+            window.mnuDateiOeffnen_Click();
+        } else if (command == "Datei öffnen per Pfad") {
+            QVERIFY(WriteBytes(PathOf("anderes.zek"), "nop\r\n"));
+            window.OpenProgramFile(PathOf("anderes.zek"));
+        } else {
+            window.show();
+            QVERIFY(!window.close());
+            QVERIFY(window.isVisible());
+        }
+        QCOMPARE(SourceOf(window), QString("mov a 1"));
+        QCOMPARE(Text2Of(window), message);
+        QCOMPARE(boxes.asked.size(), 1u);
+        QVERIFY(dialogs.AllAnswered());
+        QCOMPARE(ReadBytes(plainFile), QByteArray("bleibt"));
+    }
+
+    // The start goes on after such a save: the text stays in the editor.
+    void TheStartGoesOnAfterASaveThatDidNotHappen() {
+        ZekState state;
+        MainWindow window(state);
+        SetSource(window, "mov a 1");
+        ScriptedMessageBoxes boxes({MessageAnswer::Yes});
+        ScriptedFileDialogs dialogs({std::nullopt});
+        window.mnuAusfuehren_Click(0);
+        QCOMPARE(state.Code.at(1).mnemonic, std::string("mov"));
+        QCOMPARE(Text2Of(window), QString("Assemblerfehler: Assemblerprogramm wurde beendet"));
+        QCOMPARE(SourceOf(window), QString("mov a 1"));
+    }
+
+    // Bad names for "speichern unter" get a clear German answer and lose
+    // nothing: the text stays, an old file stays as it was.
+    void SavingUnderABadNameKeepsEverything_data() {
+        QTest::addColumn<QString>("kind");
+        for (const char* kind : {"fehlender Ordner", "schreibgeschützter Ordner", "volle Platte", "Ordner als Name"})
+            QTest::newRow(kind) << QString::fromUtf8(kind);
+    }
+    void SavingUnderABadNameKeepsEverything() {
+        QFETCH(QString, kind);
+        ZekState state;
+        MainWindow window(state);
+        SetSource(window, "neu");
+        ScriptedMessageBoxes boxes;
+        ScriptedFileDialogs dialogs;
+        QString message = QString("Fehler bei Text speichern.");
+        std::optional<ScopedResourceLimit> fullDisk;
+        const QString old = PathOf("alt.zek");
+        QVERIFY(WriteBytes(old, "alt"));
+        if (kind == "fehlender Ordner") {
+            dialogs.Answer(PathOf("fehlt/p.zek"));  // refused, and the dialog comes again
+            dialogs.Answer(std::nullopt);
+            boxes.Answer(MessageAnswer::Ok);
+            message = "Speichern unter: Abbruch bei Dateidialog.";
+        } else if (kind == "schreibgeschützter Ordner") {
+            if (::geteuid() == 0) QSKIP("root ignores permission bits; the full disk covers the failed write");
+            QVERIFY(QDir(dir.path()).mkdir("nurlesen"));
+            QVERIFY(QFile::setPermissions(PathOf("nurlesen"), QFile::ReadOwner | QFile::ExeOwner));
+            dialogs.Answer(PathOf("nurlesen/p.zek"));
+        } else if (kind == "volle Platte") {
+            dialogs.Answer(old);
+            boxes.Answer(MessageAnswer::Yes);  // replace the old file
+            fullDisk.emplace(RLIMIT_FSIZE, 2);
+            QVERIFY(fullDisk->Ok());
+        } else {
+            QVERIFY(QDir(dir.path()).mkdir("ordner.zek"));
+            dialogs.Answer(PathOf("ordner.zek"));
+        }
+        QVERIFY(!window.mnuDateiSpeichernUnter_Click());
+        fullDisk.reset();
+        QCOMPARE(Text2Of(window), message);
+        QCOMPARE(SourceOf(window), QString("neu"));
+        QCOMPARE(ReadBytes(old), QByteArray("alt"));
+        QVERIFY(dialogs.AllAnswered());
+        QVERIFY(boxes.AllAnswered());
+        if (kind == "fehlender Ordner") QVERIFY(boxes.asked[0].text.startsWith("Der Ordner "));
+        if (kind == "schreibgeschützter Ordner")  // so that the temporary folder can go
+            QFile::setPermissions(PathOf("nurlesen"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
     void SavingTheDisplayedText() {

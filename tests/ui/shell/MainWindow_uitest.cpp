@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -10,7 +11,10 @@
 
 #include "core/assembler/Assembler.h"
 #include "core/processor/Processor.h"
+#include "support/ui/Actions.h"
 #include "support/ui/ModalScript.h"
+#include "support/ui/RunGuard.h"
+#include "support/ui/ScriptedAnswers.h"
 #include "ui/shell/MainWindow.h"
 #include "ui/util/MessageBoxes.h"
 #include "ui/util/MessageLine.h"
@@ -21,6 +25,8 @@ using zek::MessageAnswer;
 using zek::MessageButtons;
 using zek::ui::MainWindow;
 using zek::uitest::ModalScript;
+using zek::uitest::RunGuard;
+using zek::uitest::WhenRunning;
 
 namespace {
 
@@ -205,7 +211,7 @@ private slots:
         Check(script);
         QCOMPARE(traces.size(), 3);
         QVERIFY(!traces[0].isEmpty() && traces[0] != traces[1]);
-        QCOMPARE(S().RunMode, 0);
+        QVERIFY(S().RunMode == zek::RunMode::OhneHalt);
         QCOMPARE(Value("a"), 4.0);
         QCOMPARE(Field("TextTestMode"), QStringLiteral("Ohne Halt"));
         QCOMPARE(Field("Text2"), QStringLiteral("Assemblerfehler: Assemblerprogramm wurde beendet"));
@@ -340,8 +346,10 @@ private slots:
         SetSource(QStringLiteral("loop:\ninc n\njump loop"));
         ModalScript script;
         script.Click("AckDialog", "Ja");
-        QTimer::singleShot(100, this, [this] { Button("Abbrechen")->click(); });
+        WhenRunning(S(), [this] { Button("Abbrechen")->click(); });
+        const RunGuard guard(S());
         Button("Start")->click();
+        QVERIFY2(!guard.Expired(), "the abort did not end the run");
         Check(script);
         QVERIFY(Value("n") > 0);
         QCOMPARE(Field("Text2"), QStringLiteral("Assemblerfehler: Assemblerprogramm wurde beendet"));
@@ -381,8 +389,10 @@ private slots:
         answer_ = [](const QString& text) {
             return text.contains("Abbruchsignal setzen?") ? MessageAnswer::Yes : MessageAnswer::Ok;
         };
-        QTimer::singleShot(100, this, [this] { W().mnuAusfuehren[0]->trigger(); });
+        WhenRunning(S(), [this] { W().mnuAusfuehren[0]->trigger(); });
+        const RunGuard guard(S());
         Button("Start")->click();
+        QVERIFY2(!guard.Expired(), "the abort answered in the re-entry question did not end the run");
         QStringList texts;
         for (const ShownBox& box : boxes_) texts << box.text;
         QCOMPARE(texts, (QStringList{"Prozessorruf bei aktivem Prozessor. Assemblieren wird abgelehnt.",
@@ -416,19 +426,135 @@ private slots:
         QCOMPARE(Value("e"), 102.0);
     }
 
+    // A file command serviced at the run's yield (after instruction 1000, a
+    // failing div) leaves the error code that the next instruction (err)
+    // sees alone.
+    void fileCommandsDuringARunLeaveItsErrorCodeAlone_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("fileDialogs");
+        QTest::newRow("Programm löschen") << "mnuAnzeigenNichts" << 0;
+        QTest::newRow("Programm öffnen, abgebrochen") << "mnuDateiÖffnen" << 1;
+        QTest::newRow("Programm speichern unter, abgebrochen") << "mnuDateiSpeichernUnter" << 1;
+        QTest::newRow("Aktuellen Text speichern unter, abgebrochen") << "mnuAktuellenTextSpeichernUnter" << 1;
+    }
+    void fileCommandsDuringARunLeaveItsErrorCodeAlone() {
+        QFETCH(QString, command);
+        QFETCH(int, fileDialogs);
+        QString source;
+        for (int i = 0; i < 998; ++i) source += QStringLiteral("nop\n");  // init and these: 999 instructions
+        SetSource(source + QStringLiteral("div a 0\nerr e\nexit"));
+        zek::testing::ScriptedFileDialogs dialogs;
+        for (int i = 0; i < fileDialogs; ++i) dialogs.Answer(std::nullopt);
+        bool ran = false;
+        WhenRunning(S(), [&] { ran = zek::uitest::TriggerAction(W(), command); });
+        Button("Start")->click();
+        QVERIFY(ran);
+        QVERIFY(dialogs.AllAnswered());
+        QCOMPARE(Value("e"), 102.0);
+    }
+
+    // The same while the run is halted after the failing div.
+    void aFileCommandDuringAHaltLeavesItsErrorCodeAlone() {
+        SetSource(QStringLiteral("div a 0\nerr e\nexit"));
+        Button("SetTestMode1")->click();
+        zek::testing::ScriptedFileDialogs dialogs({std::nullopt});
+        ModalScript script;
+        script.Then("HaltDialog", [this](QWidget* dialog) {
+            zek::uitest::TriggerAction(W(), QString::fromUtf8("mnuDateiÖffnen"));
+            zek::uitest::ClickButton(dialog, "Fortsetzen");
+        });
+        Button("Start")->click();
+        Check(script);
+        QCOMPARE(Field("Text2"), QStringLiteral("Assemblerfehler: Assemblerprogramm wurde beendet"));
+        QCOMPARE(Value("e"), 102.0);
+    }
+
+    // A save question cancelled earlier does not make a later close refuse.
+    void aCancelledQuestionDoesNotBlockALaterClose() {
+        SetSource(QStringLiteral("mov a 1"));
+        W().show();
+        int closed = 0;
+        connect(&W(), &MainWindow::Closed, [&] { ++closed; });
+        W().Text4()->setPlainText(QStringLiteral("mov a 2"));
+        answer_ = [](const QString&) { return MessageAnswer::Cancel; };
+        W().mnuAnzeigenNichts->trigger();
+        QCOMPARE(W().Text4()->toPlainText(), QStringLiteral("mov a 2"));
+        W().Text4()->setPlainText(QStringLiteral("mov a 1"));  // unchanged again: nothing to ask
+        boxes_.clear();
+        W().close();
+        QVERIFY(boxes_.isEmpty());
+        QVERIFY(!W().isVisible());
+        QCOMPARE(closed, 1);
+    }
+
+    // Closing while the run is halted: the run ends once the halt dialog
+    // closes, and then the application may end.
+    void closeWhileHalted() {
+        SetSource(QStringLiteral("halt\nmov a 5"));
+        W().show();
+        answer_ = [](const QString& text) {
+            return text.startsWith("ZE-Assembler mit samt") ? MessageAnswer::Yes : MessageAnswer::No;
+        };
+        int closed = 0;
+        connect(&W(), &MainWindow::Closed, [&] { ++closed; });
+        bool hiddenWhileHalted = false;
+        ModalScript script;
+        script.Then("HaltDialog", [&](QWidget* dialog) {
+            W().close();
+            hiddenWhileHalted = !W().isVisible() && closed == 0;
+            zek::uitest::ClickButton(dialog, "Fortsetzen");
+        });
+        Button("Start")->click();
+        Check(script);
+        QVERIFY(hiddenWhileHalted);
+        QCOMPARE(closed, 1);
+        QCOMPARE(Value("a"), 0.0);  // the run ended after the halt line
+    }
+
+    // The context menus of Text4 and Text3 are German and follow the
+    // Bearbeiten rules.
+    void contextMenusFollowTheBearbeitenRules() {
+        SetSource(QStringLiteral("mov a 1"));
+        W().show();
+        QTextCursor cursor = W().Text4()->textCursor();
+        cursor.setPosition(4);
+        cursor.setPosition(7, QTextCursor::KeepAnchor);
+        W().Text4()->setTextCursor(cursor);
+        QGuiApplication::clipboard()->setText(QStringLiteral("XY"));
+        const auto menuOf = [](QWidget* box) {
+            emit box->customContextMenuRequested(QPoint(5, 5));
+            return box->findChild<QMenu*>(QString::fromUtf8("BearbeitenKontextmenü"));
+        };
+        QMenu* menu = menuOf(W().Text4());
+        QVERIFY(menu);
+        menu->findChild<QAction*>(QString::fromUtf8("Einfügen"))->trigger();
+        menu->close();
+        QCOMPARE(W().Text4()->toPlainText(), QStringLiteral("mov XYa 1"));
+
+        W().mnuAnzeige[4]->trigger();
+        W().Text3()->selectAll();
+        menu = menuOf(W().Text3());
+        QVERIFY(menu);  // a report offers nothing that would change it
+        QVERIFY(!menu->findChild<QAction*>("Ausschneiden"));
+        QVERIFY(!menu->findChild<QAction*>(QString::fromUtf8("Einfügen")));
+        QVERIFY(menu->findChild<QAction*>("Kopieren")->isEnabled());
+        menu->close();
+        W().hide();
+    }
+
     void resizeMinimum() {
         W().show();
         QVERIFY(QTest::qWaitForWindowExposed(&W()));
         W().resize(zek::ui::TwipsToPixelsX(5000), zek::ui::TwipsToPixelsY(5000));
-        QTest::qWait(20);
-        const QSize form = W().FormSizeTwips();
-        QVERIFY2(std::abs(form.width() - 8160) <= 30, qPrintable(QString::number(form.width())));
-        QVERIFY2(std::abs(form.height() - 6960) <= 30, qPrintable(QString::number(form.height())));
+        QTRY_VERIFY2(std::abs(W().FormSizeTwips().width() - 8160) <= 30,
+                     qPrintable(QString::number(W().FormSizeTwips().width())));
+        QTRY_VERIFY2(std::abs(W().FormSizeTwips().height() - 6960) <= 30,
+                     qPrintable(QString::number(W().FormSizeTwips().height())));
         const QWidget* text2 = W().findChild<QWidget*>("Text2");
         QVERIFY(text2->geometry().bottom() < W().centralWidget()->height());
         QVERIFY(!W().Text4()->geometry().intersects(text2->geometry()));
         W().resize(zek::ui::TwipsToPixelsX(15000), zek::ui::TwipsToPixelsY(9000));
-        QTest::qWait(20);
+        QTRY_VERIFY(W().FormSizeTwips().width() > 14000);
         QCOMPARE(W().Text4()->width(), zek::ui::TwipsToPixelsX(W().FormSizeTwips().width() - 396));
         W().hide();
     }
@@ -440,13 +566,15 @@ private slots:
         connect(&W(), &MainWindow::Closed, [&] { ++closed; });
         bool visibleAfterClose = false;
         bool runningAfterClose = false;
-        QTimer::singleShot(100, this, [&] {
+        WhenRunning(S(), [&] {
             W().close();
             visibleAfterClose = W().isVisible();
             runningAfterClose = S().ProcessorActive;
             S().AbortSignal = true;
         });
+        const RunGuard guard(S());
         Button("Start")->click();
+        QVERIFY2(!guard.Expired(), "the abort signal did not end the run");
         QVERIFY(visibleAfterClose);
         QVERIFY(runningAfterClose);
         QCOMPARE(boxes_.size(), 1);
@@ -468,11 +596,13 @@ private slots:
             activeAtClosed = S().ProcessorActive;
         });
         bool hiddenInRun = false;
-        QTimer::singleShot(100, this, [&] {
+        WhenRunning(S(), [&] {
             W().close();
             hiddenInRun = !W().isVisible() && S().ProcessorActive;
         });
+        const RunGuard guard(S());
         Button("Start")->click();
+        QVERIFY2(!guard.Expired(), "the close did not end the run");
         QVERIFY(hiddenInRun);
         QCOMPARE(closed, 1);
         QVERIFY(!activeAtClosed);

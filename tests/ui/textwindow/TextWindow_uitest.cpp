@@ -25,9 +25,8 @@ namespace {
 
 // A text window with its status messages collected, showing `text`.
 struct Fixture {
-    ZekState state;
     QStringList messages;
-    TextWindow window{state, [this](const QString& message) { messages << message; }};
+    TextWindow window{[this](const QString& message) { messages << message; }};
 
     Fixture(const QString& text, bool editable) {
         window.Text()->setPlainText(text);
@@ -71,9 +70,8 @@ private slots:
     }
 
     void ActivationResetsTheSizeToTenPoint() {
-        ZekState state;
         QStringList messages;
-        TextWindow window(state, [&messages](const QString& message) { messages << message; });
+        TextWindow window([&messages](const QString& message) { messages << message; });
         window.ShowModeless();
         QCOMPARE(messages, QStringList());  // already at 10 point: no message
 
@@ -236,9 +234,12 @@ private slots:
     void SavingNamesTheFile() {
         QTemporaryDir dir;
         const QString path = dir.filePath("text.txt");
+        const QString plainFile = dir.filePath("datei");
+        QVERIFY(WriteBytes(plainFile, "bleibt"));
         Fixture f("Zeile 1\nZeile \u00E4", true);
         ScriptedMessageBoxes boxes({MessageAnswer::Ok});
-        ScriptedFileDialogs dialogs({path, std::nullopt, dir.filePath("fehlt/x.txt")});
+        // A missing folder is refused in the dialog; a file taken for a folder fails at the write.
+        ScriptedFileDialogs dialogs({path, std::nullopt, plainFile + "/x.txt"});
 
         f.window.mnuAbspeichern_Click();
         QCOMPARE(dialogs.asked[0].title, QString("Text in Datei sichern ..."));

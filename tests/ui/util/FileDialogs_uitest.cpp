@@ -15,6 +15,7 @@
 using namespace zek;
 using namespace zek::testing;
 using ui::FileDialogKind;
+using ui::SaveChoice;
 
 namespace {
 
@@ -63,14 +64,11 @@ private slots:
     }
 
     void OpenAsksWithTitleFiltersAndExtension() {
-        ZekState state;
-        state.ErrorCode = 7;
         Messages messages;
         ScriptedFileDialogs dialogs({QString("/tmp/x.zek")});
-        const QString path = ui::OpenFileDialog(nullptr, state, messages.Sink(), "ZEK: Assemblerprogramm öffnen",
-                                                "ZE-Assemblerprogramme|*.zek");
-        QCOMPARE(path, QString("/tmp/x.zek"));
-        QCOMPARE(state.ErrorCode, 0);
+        const std::optional<QString> path = ui::OpenFileDialog(
+            nullptr, messages.Sink(), "ZEK: Assemblerprogramm öffnen", "ZE-Assemblerprogramme|*.zek");
+        QCOMPARE(path, std::optional<QString>("/tmp/x.zek"));
         QCOMPARE(messages.lines, QStringList());
         QCOMPARE(dialogs.asked.size(), 1u);
         QCOMPARE(dialogs.asked[0].kind, FileDialogKind::Open);
@@ -79,41 +77,62 @@ private slots:
         QCOMPARE(dialogs.asked[0].defaultSuffix, QString("zek"));
     }
 
-    void CancellingEitherDialogGives91() {
+    void CancellingEitherDialog() {
         for (FileDialogKind kind : {FileDialogKind::Open, FileDialogKind::Save}) {
-            ZekState state;
             Messages messages;
             ScriptedFileDialogs dialogs({std::nullopt});
-            const QString path = kind == FileDialogKind::Open
-                                     ? ui::OpenFileDialog(nullptr, state, messages.Sink(), "Titel", "T|*.txt")
-                                     : ui::SaveFileDialog(nullptr, state, messages.Sink(), "Titel", "T|*.txt");
-            QCOMPARE(path, QString());
-            QCOMPARE(state.ErrorCode, 91);
+            if (kind == FileDialogKind::Open) {
+                QCOMPARE(ui::OpenFileDialog(nullptr, messages.Sink(), "Titel", "T|*.txt"), std::nullopt);
+            } else {
+                const ui::SaveDialogAnswer answer = ui::SaveFileDialog(nullptr, messages.Sink(), "Titel", "T|*.txt");
+                QVERIFY(answer.choice == SaveChoice::Cancelled);
+                QCOMPARE(answer.path, QString());
+            }
             QCOMPARE(messages.lines, QStringList({"Titel: Fehlerabbruch bei Dateidialog."}));
         }
     }
 
-    void ABlankNameGives38() {
-        ZekState state;
+    void ABlankName() {
         Messages messages;
         ScriptedFileDialogs dialogs({QString("/tmp/   ")});
-        QCOMPARE(ui::SaveFileDialog(nullptr, state, messages.Sink(), "Text in Datei sichern ...", "Textdateien|*.txt"),
-                 QString());
-        QCOMPARE(state.ErrorCode, 38);
+        const ui::SaveDialogAnswer answer =
+            ui::SaveFileDialog(nullptr, messages.Sink(), "Text in Datei sichern ...", "Textdateien|*.txt");
+        QVERIFY(answer.choice == SaveChoice::BlankName);
+        QCOMPARE(answer.path, QString());
         QCOMPARE(messages.lines, QStringList({"Text in Datei sichern ...: Leerer Dateiname bei Dateidialog."}));
+    }
+
+    // A name in a folder that does not exist is refused with a message, and
+    // the dialog comes again; a file given as a folder is left to the write.
+    void AMissingFolderIsRefused() {
+        QTemporaryDir dir;
+        Messages messages;
+        const QString missing = dir.filePath("fehlt/unter/p.zek");
+        ScriptedMessageBoxes boxes({MessageAnswer::Ok});
+        ScriptedFileDialogs dialogs({missing, dir.filePath("p.zek")});
+        const ui::SaveDialogAnswer answer =
+            ui::SaveFileDialog(nullptr, messages.Sink(), "Speichern", "ZE-Assemblerprogramme|*.zek");
+        QVERIFY(answer.choice == SaveChoice::Chosen);
+        QCOMPARE(answer.path, dir.filePath("p.zek"));
+        QCOMPARE(dialogs.asked.size(), 2u);
+        QCOMPARE(boxes.asked.size(), 1u);
+        QCOMPARE(boxes.asked[0].title, QString("Speichern"));
+        QCOMPARE(boxes.asked[0].buttons, MessageButtons::Ok);
+        QCOMPARE(boxes.asked[0].text, "Der Ordner " + dir.filePath("fehlt/unter") +
+                                          " ist nicht vorhanden.\nBitte einen vorhandenen Ordner wählen.");
+        QCOMPARE(ui::SavePathRefusal(dir.filePath("p.zek")), QString());
     }
 
     void OverwritingAnExistingFileIsConfirmed() {
         QTemporaryDir dir;
         const QString existing = dir.filePath("alt.txt");
         QVERIFY(WriteBytes(existing, "alt"));
-        ZekState state;
         Messages messages;
 
         // No: the dialog comes again; the second choice is a new file.
         ScriptedMessageBoxes boxes({MessageAnswer::No});
         ScriptedFileDialogs dialogs({existing, dir.filePath("neu.txt")});
-        QCOMPARE(ui::SaveFileDialog(nullptr, state, messages.Sink(), "Speichern", "Textdateien|*.txt"),
+        QCOMPARE(ui::SaveFileDialog(nullptr, messages.Sink(), "Speichern", "Textdateien|*.txt").path,
                  dir.filePath("neu.txt"));
         QCOMPARE(dialogs.asked.size(), 2u);
         QCOMPARE(boxes.asked.size(), 1u);
@@ -124,8 +143,10 @@ private slots:
         // Yes: the existing file is the answer.
         boxes.Answer(MessageAnswer::Yes);
         dialogs.Answer(existing);
-        QCOMPARE(ui::SaveFileDialog(nullptr, state, messages.Sink(), "Speichern", "Textdateien|*.txt"), existing);
-        QCOMPARE(state.ErrorCode, 0);
+        const ui::SaveDialogAnswer answer =
+            ui::SaveFileDialog(nullptr, messages.Sink(), "Speichern", "Textdateien|*.txt");
+        QVERIFY(answer.choice == SaveChoice::Chosen);
+        QCOMPARE(answer.path, existing);
         QCOMPARE(ReadBytes(existing), QByteArray("alt"));
     }
 
@@ -150,34 +171,67 @@ private slots:
     void TheRealSaveDialogAddsTheDefaultExtension() {
         QTemporaryDir dir;
         QVERIFY(QDir::setCurrent(dir.path()));
-        ZekState state;
         Messages messages;
         AcceptRealDialogWith(dir.filePath("programm"));
-        const QString path =
-            ui::SaveFileDialog(nullptr, state, messages.Sink(), "Speichern", "ZE-Assemblerprogramme|*.zek");
-        QCOMPARE(path, dir.filePath("programm.zek"));
-        QCOMPARE(state.ErrorCode, 0);
+        const ui::SaveDialogAnswer answer =
+            ui::SaveFileDialog(nullptr, messages.Sink(), "Speichern", "ZE-Assemblerprogramme|*.zek");
+        QVERIFY(answer.choice == SaveChoice::Chosen);
+        QCOMPARE(answer.path, dir.filePath("programm.zek"));
+    }
+
+    // The real dialog stays open on a name in a missing folder; the next
+    // name is taken.
+    void TheRealSaveDialogRefusesAMissingFolder() {
+        QTemporaryDir dir;
+        Messages messages;
+        ScriptedMessageBoxes boxes({MessageAnswer::Ok});
+        bool stayedOpen = false;
+        WhenDialogIsUp([&](QFileDialog& dialog) {
+            auto* edit = dialog.findChild<QLineEdit*>("fileNameEdit");
+            edit->setText(dir.filePath("fehlt/programm"));
+            QMetaObject::invokeMethod(&dialog, "accept");
+            stayedOpen = dialog.isVisible();
+            edit->setText(dir.filePath("programm"));
+            QMetaObject::invokeMethod(&dialog, "accept");
+        });
+        const ui::SaveDialogAnswer answer =
+            ui::SaveFileDialog(nullptr, messages.Sink(), "Speichern", "ZE-Assemblerprogramme|*.zek");
+        QVERIFY(stayedOpen);
+        QCOMPARE(boxes.asked.size(), 1u);
+        QVERIFY(boxes.asked[0].text.startsWith("Der Ordner "));
+        QCOMPARE(answer.path, dir.filePath("programm.zek"));
     }
 
     // The real dialog adds the default extension to a blank name; the name
     // counts as blank all the same.
     void TheRealSaveDialogWithABlankName() {
         QTemporaryDir dir;
-        ZekState state;
         Messages messages;
         AcceptRealDialogWith(dir.path() + "/   ");
-        QCOMPARE(ui::SaveFileDialog(nullptr, state, messages.Sink(), "Speichern", "ZE-Assemblerprogramme|*.zek"),
-                 QString());
-        QCOMPARE(state.ErrorCode, 38);
+        const ui::SaveDialogAnswer answer =
+            ui::SaveFileDialog(nullptr, messages.Sink(), "Speichern", "ZE-Assemblerprogramme|*.zek");
+        QVERIFY(answer.choice == SaveChoice::BlankName);
+        QCOMPARE(answer.path, QString());
         QCOMPARE(messages.lines, QStringList({"Speichern: Leerer Dateiname bei Dateidialog."}));
     }
 
     void TheRealOpenDialogCancelled() {
-        ZekState state;
         Messages messages;
         WhenDialogIsUp([](QFileDialog& dialog) { dialog.reject(); });
-        QCOMPARE(ui::OpenFileDialog(nullptr, state, messages.Sink(), "Öffnen", "A|*.zek"), QString());
-        QCOMPARE(state.ErrorCode, 91);
+        QCOMPARE(ui::OpenFileDialog(nullptr, messages.Sink(), "Öffnen", "A|*.zek"), std::nullopt);
+        QCOMPARE(messages.lines, QStringList({"Öffnen: Fehlerabbruch bei Dateidialog."}));
+    }
+
+    void EscCancelsEitherRealDialog() {
+        for (FileDialogKind kind : {FileDialogKind::Open, FileDialogKind::Save}) {
+            Messages messages;
+            WhenDialogIsUp([](QFileDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
+            if (kind == FileDialogKind::Open)
+                QCOMPARE(ui::OpenFileDialog(nullptr, messages.Sink(), "T", "A|*.zek"), std::nullopt);
+            else
+                QVERIFY(ui::SaveFileDialog(nullptr, messages.Sink(), "T", "A|*.zek").choice == SaveChoice::Cancelled);
+            QCOMPARE(messages.lines, QStringList({"T: Fehlerabbruch bei Dateidialog."}));
+        }
     }
 };
 

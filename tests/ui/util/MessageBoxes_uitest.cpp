@@ -9,6 +9,9 @@
 using zek::MessageAnswer;
 using zek::MessageButtons;
 
+Q_DECLARE_METATYPE(MessageButtons)
+Q_DECLARE_METATYPE(MessageAnswer)
+
 class MessageBoxesTest : public QObject {
     Q_OBJECT
 
@@ -38,6 +41,29 @@ private slots:
         QCOMPARE(shown, question);
         QCOMPARE(format, Qt::PlainText);
         QCOMPARE(answer, MessageAnswer::No);
+    }
+
+    // Esc answers with the box's last button: Cancel, or No without one.
+    void escAnswersTheLastButton_data() {
+        QTest::addColumn<MessageButtons>("buttons");
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::newRow("OK") << MessageButtons::Ok << MessageAnswer::Ok;
+        QTest::newRow("OK, Abbrechen") << MessageButtons::OkCancel << MessageAnswer::Cancel;
+        QTest::newRow("Ja, Nein") << MessageButtons::YesNo << MessageAnswer::No;
+        QTest::newRow("Ja, Nein, Abbrechen") << MessageButtons::YesNoCancel << MessageAnswer::Cancel;
+    }
+    void escAnswersTheLastButton() {
+        QFETCH(MessageButtons, buttons);
+        QFETCH(MessageAnswer, answer);
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                poll.stop();
+                QTest::keyClick(box, Qt::Key_Escape);
+            }
+        });
+        poll.start(5);
+        QCOMPARE(zek::ui::ShowMessageBox(nullptr, "Frage?", "ZEK", buttons), answer);
     }
 };
 

@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "core/assembler/SourceReader.h"
+#include "support/ResourceLimit.h"
 #include "support/ui/TestFiles.h"
 #include "ui/util/TextFile.h"
 
@@ -80,6 +81,29 @@ private slots:
         QVERIFY(!WriteTextFile(dir.path(), "x"));  // a directory as the target
         QVERIFY(QFileInfo(dir.path()).isDir());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"plain"}));  // no temporary files
+    }
+
+    // A full disk: a text that fits into the write buffer fails only when it
+    // is flushed, and must not be committed cut short.
+    void AFullDiskIsAFailedWrite_data() {
+        QTest::addColumn<int>("size");
+        QTest::newRow("buffered") << 3;
+        QTest::newRow("written at once") << 100000;
+    }
+    void AFullDiskIsAFailedWrite() {
+        QFETCH(int, size);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("p.zek");
+        QVERIFY(WriteBytes(path, "alt"));
+        bool written = true;
+        {
+            const ScopedResourceLimit fullDisk(RLIMIT_FSIZE, 2);
+            QVERIFY(fullDisk.Ok());
+            written = WriteTextFile(path, std::string(static_cast<std::size_t>(size), 'x'));
+        }
+        QVERIFY(!written);
+        QCOMPARE(ReadBytes(path), QByteArray("alt"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"p.zek"}));
     }
 };
 
