@@ -3,6 +3,10 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QSplitter>
+#include <QTreeView>
 
 #include "ui/util/MessageBoxes.h"
 
@@ -81,6 +85,23 @@ std::optional<QString> AskForSavePath(QWidget* parent, const FileDialogRequest& 
     }
 }
 
+// Room for the German texts: the dialog is wide enough for whole dates,
+// the places beside the files show their names, and the detail view's size,
+// type and date columns fit their contents once a folder has been read.
+void MakeRoomForTheTexts(QFileDialog& dialog) {
+    const QFontMetrics metrics = dialog.fontMetrics();
+    dialog.resize(dialog.sizeHint().expandedTo(QSize(metrics.averageCharWidth() * 130, metrics.height() * 28)));
+    if (auto* splitter = dialog.findChild<QSplitter*>(QStringLiteral("splitter")))
+        splitter->setSizes(
+            {metrics.horizontalAdvance(QStringLiteral("Computer")) + 8 * metrics.averageCharWidth(), dialog.width()});
+    auto* files = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    auto* model = dialog.findChild<QFileSystemModel*>();
+    if (!files || !model) return;
+    QObject::connect(model, &QFileSystemModel::directoryLoaded, files, [files] {
+        for (int column = 1; column < files->header()->count(); ++column) files->resizeColumnToContents(column);
+    });
+}
+
 }  // namespace
 
 void SetFileDialogAnswerer(FileDialogAnswerer answerer) { Answerer() = std::move(answerer); }
@@ -115,6 +136,7 @@ void ConfigureFileDialog(QFileDialog& dialog, const FileDialogRequest& request) 
     dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Dateityp:"));
     dialog.setLabelText(QFileDialog::Accept, open ? QStringLiteral("Öffnen") : QStringLiteral("Speichern"));
     dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Abbrechen"));
+    MakeRoomForTheTexts(dialog);
 }
 
 QString SavePathRefusal(const QString& path) {

@@ -2,11 +2,13 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 
 #include "support/ui/ScriptedAnswers.h"
 #include "support/ui/TestFiles.h"
@@ -200,6 +202,32 @@ private slots:
         QCOMPARE(boxes.asked.size(), 1u);
         QVERIFY(boxes.asked[0].text.startsWith("Der Ordner "));
         QCOMPARE(answer.path, dir.filePath("programm.zek"));
+    }
+
+    // Nothing in the real dialog is cut off: the places show "Computer"
+    // whole, and the size, type and date columns fit what they list.
+    void TheRealDialogShowsItsTextsWhole() {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("Übungen"));
+        WriteBytes(dir.filePath("schleife.zek"), "exit\r\n");
+        Messages messages;
+        WhenDialogIsUp([&dir](QFileDialog& dialog) {
+            dialog.setDirectory(dir.path());
+            auto* places = dialog.findChild<QWidget*>("sidebar");
+            auto* files = dialog.findChild<QTreeView*>("treeView");
+            QVERIFY(places && files);
+            QVERIFY(places->width() > places->fontMetrics().horizontalAdvance("Computer") + 32);
+            QTRY_VERIFY(files->model()->rowCount(files->rootIndex()) == 2);
+            const QAbstractItemModel& model = *files->model();
+            for (int column = 1; column < files->header()->count(); ++column)
+                for (int row = 0; row < 2; ++row) {
+                    const QString text = model.index(row, column, files->rootIndex()).data().toString();
+                    QTRY_VERIFY2(files->columnWidth(column) > files->fontMetrics().horizontalAdvance(text),
+                                 qPrintable(text));
+                }
+            dialog.reject();
+        });
+        ui::OpenFileDialog(nullptr, messages.Sink(), "Öffnen", "ZE-Assemblerprogramme|*.zek");
     }
 
     // The real dialog adds the default extension to a blank name; the name
