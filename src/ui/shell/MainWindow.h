@@ -29,7 +29,6 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QPlainTextEdit;
 class QPushButton;
 class QTimer;
 
