@@ -122,21 +122,22 @@ int main(int argc, char** argv) {
     zek::ui::MainWindow window(state);
     window.show();
     QApplication::processEvents();
+    auto* text4 = window.findChild<zek::ui::SourceEditor*>(QStringLiteral("Text4"));
     std::printf("main window:\n");
     Print("open the file, shown, coloured, numbered", Timed([&] {
               window.OpenProgramFile(path);
-              window.Text4()->repaint();
+              text4->repaint();
           }));
 
     zek::bench::SilentWindows windows;
     Timing assembly = Timed([&] { zek::Assemble(state, windows, zek::ui::ToCoreLines(window.SourceText())); });
     Print("Assemble (core)", assembly);
     const Timing gutter = Timed([&] {
-        window.Editor()->ShowAssembly(state.LineMap);
-        window.Text4()->repaint();
+        text4->ShowAssembly(state.LineMap);
+        text4->repaint();
     });
     Print("code addresses in the gutter after it", gutter);
-    const QTextBlock last = window.Text4()->document()->lastBlock().previous();
-    std::printf("  last line's code address: %04d\n", window.Editor()->CodeAddressOf(last));
+    const QTextBlock last = text4->document()->lastBlock().previous();
+    std::printf("  last line's code address: %04d\n", text4->CodeAddressOf(last));
     return 0;
 }

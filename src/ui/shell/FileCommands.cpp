@@ -31,13 +31,6 @@ StatusLine Text2Of(MainWindow& window) {
     return [&window](const QString& message) { window.SetText2(message); };
 }
 
-// After a failed save the source has no file and counts as changed.
-void ForgetFailedFile(MainWindow& window) {
-    window.CurrentFileName.clear();
-    window.SavedSourceText = QStringLiteral("??");
-    window.ZEKBuildNewForm();
-}
-
 }  // namespace
 
 void MainWindow::mnuAnzeigenNichts_Click() {
@@ -99,7 +92,7 @@ bool MainWindow::mnuDateiSpeichern_Click() {
     SelectView(Programm);
     const QString path = CurrentFileName;
     if (!WriteTextFile(path, EditorBytes(*this))) {
-        ForgetFailedFile(*this);
+        ForgetFailedFile();
         SetText2(SaveFailed);
         return false;
     }
@@ -121,7 +114,7 @@ bool MainWindow::mnuDateiSpeichernUnter_Click() {
     }
     const QString& path = answer.path;  // empty for a blank name, which has its own message
     if (path.isEmpty() || !WriteTextFile(path, EditorBytes(*this))) {
-        ForgetFailedFile(*this);
+        ForgetFailedFile();
         if (!path.isEmpty()) SetText2(SaveFailed);
         return false;
     }
@@ -131,6 +124,12 @@ bool MainWindow::mnuDateiSpeichernUnter_Click() {
     SetText2(QStringLiteral("Programm in Datei ") + path + QStringLiteral(" abgespeichert."));
     ZEKBuildNewForm();
     return true;
+}
+
+void MainWindow::ForgetFailedFile() {
+    CurrentFileName.clear();
+    SavedSourceText = QStringLiteral("??");
+    ZEKBuildNewForm();
 }
 
 void MainWindow::mnuDrucken_Click() {

@@ -137,7 +137,7 @@ void MainWindow::mnuHilfe_Click(int index) {
         }
         textWindow_->Text()->SetCoreText(DocumentationText());
         textWindow_->setWindowTitle(QStringLiteral("ZE-Assembler: ") + QStringLiteral("Dokumentation"));
-        textWindow_->FontIsMonospaced = true;
+        textWindow_->SetFontIsMonospaced(true);
         textWindow_->ShowModeless();
         return;
     }

@@ -105,8 +105,6 @@ MainWindow::~MainWindow() = default;
 
 WindowSystem& MainWindow::windows() { return *windows_; }
 
-QPlainTextEdit* MainWindow::Text4() { return text4_; }
-
 void MainWindow::CreateControls() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("Client"));
@@ -244,32 +242,40 @@ void MainWindow::CreateBearbeitenMenu() {
 void MainWindow::CreateAnzeigenMenu() {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("Anzeigen"));
     menu->setObjectName(QStringLiteral("mnuAnzeigen"));
-    mnuAnzeige[1] = MakeIndexedAction(menu, "mnuAnzeige", 1, "Dokumentation", Qt::Key_F1);
-    mnuAnzeige[2] = MakeIndexedAction(menu, "mnuAnzeige", 2, "Assemblerprogramm");
-    mnuAnzeige[3] = MakeIndexedAction(menu, "mnuAnzeige", 3, "Ausgabetext", Qt::Key_F2);
-    mnuAnzeige[4] = MakeIndexedAction(menu, "mnuAnzeige", 4, "Codetabelle anzeigen", Qt::Key_F3);
-    mnuAnzeige[5] = MakeIndexedAction(menu, "mnuAnzeige", 5, "Symboltabelle anzeigen", Qt::Key_F4);
-    mnuAnzeige[6] = MakeIndexedAction(menu, "mnuAnzeige", 6, "Symboltabelle (lang) anzeigen", Qt::SHIFT | Qt::Key_F4);
-    mnuAnzeige[7] = MakeIndexedAction(menu, "mnuAnzeige", 7, "Laufzeitprotokoll anzeigen");
-    for (int index = 1; index <= 7; ++index)
-        connect(mnuAnzeige[index], &QAction::triggered, this, [this, index] { mnuAnzeige_Click(index); });
+    struct View {
+        const char* caption;
+        QKeySequence shortcut;
+    };
+    const View views[] = {{"Dokumentation", Qt::Key_F1},
+                          {"Assemblerprogramm", {}},
+                          {"Ausgabetext", Qt::Key_F2},
+                          {"Codetabelle anzeigen", Qt::Key_F3},
+                          {"Symboltabelle anzeigen", Qt::Key_F4},
+                          {"Symboltabelle (lang) anzeigen", Qt::SHIFT | Qt::Key_F4},
+                          {"Laufzeitprotokoll anzeigen", {}}};
+    for (int index = 1; index <= 7; ++index) {
+        const View& view = views[index - 1];
+        QAction* action = MakeIndexedAction(menu, "mnuAnzeige", index, view.caption, view.shortcut);
+        connect(action, &QAction::triggered, this, [this, index] { mnuAnzeige_Click(index); });
+    }
 }
 
 void MainWindow::CreateAusfuehrenMenu() {
     QMenu* menu = menuBar()->addMenu(Utf8("&Ausführen"));
     menu->setObjectName(Utf8("mnuAusführen"));
-    mnuAusfuehren[0] = MakeIndexedAction(menu, "mnuAusführen", 0, "Ausführen ('Ohne Halt')", Qt::Key_F5);
-    mnuAusfuehren[1] = MakeIndexedAction(menu, "mnuAusführen", 1, "Mit 'Fehlerhalt' ausführen", Qt::Key_F6);
-    mnuAusfuehren[2] = MakeIndexedAction(menu, "mnuAusführen", 2, "'Schrittweise' Ausführung", Qt::Key_F7);
-    for (int index = 0; index < 3; ++index)
-        connect(mnuAusfuehren[index], &QAction::triggered, this, [this, index] { mnuAusfuehren_Click(index); });
+    const char* captions[] = {"Ausführen ('Ohne Halt')", "Mit 'Fehlerhalt' ausführen", "'Schrittweise' Ausführung"};
+    const Qt::Key keys[] = {Qt::Key_F5, Qt::Key_F6, Qt::Key_F7};
+    for (int index = 0; index < 3; ++index) {
+        QAction* action = MakeIndexedAction(menu, "mnuAusführen", index, captions[index], keys[index]);
+        connect(action, &QAction::triggered, this, [this, index] { mnuAusfuehren_Click(index); });
+    }
 }
 
 // The exercise check closes the Testen menu, after a separator.
 void MainWindow::AddAufgabePruefen(QMenu* menu) {
     menu->addSeparator();
-    mnuAufgabePruefen = MakeAction(menu, QStringLiteral("mnuAufgabePruefen"), "Aufgabe prüfen ...");
-    connect(mnuAufgabePruefen, &QAction::triggered, this, &MainWindow::mnuAufgabePruefen_Click);
+    QAction* action = MakeAction(menu, QStringLiteral("mnuAufgabePruefen"), "Aufgabe prüfen ...");
+    connect(action, &QAction::triggered, this, &MainWindow::mnuAufgabePruefen_Click);
 }
 
 void MainWindow::CreateHilfeMenu() {
@@ -301,7 +307,6 @@ void MainWindow::CreateHilfeMenu() {
         QAction* action = MakeIndexedAction(menu, "mnuHilfe", page.index, page.caption);
         const int index = page.index;
         connect(action, &QAction::triggered, this, [this, index] { mnuHilfe_Click(index); });
-        mnuHilfe[index] = action;
     }
 }
 

@@ -17,7 +17,6 @@
 #include <QPointer>
 #include <QString>
 #include <array>
-#include <map>
 #include <memory>
 #include <utility>
 
@@ -30,7 +29,6 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QPlainTextEdit;
 class QPushButton;
 class QTimer;
 
@@ -45,6 +43,11 @@ class TextWindow;
 class MainWindow : public QMainWindow, public DialogHost {
     Q_OBJECT
 
+    // The public interface is what the rest of the program needs: the run-time
+    // dialogs (DialogHost), the core's window system during a run
+    // (QtWindowSystem) and the program's entry point (main). Everything the
+    // user does goes through the controls and menus, whose handlers are
+    // private; tests reach them the same way, by the controls' object names.
 public:
     explicit MainWindow(ZekState& state, QWidget* parent = nullptr);
     ~MainWindow() override;
@@ -54,22 +57,39 @@ public:
     WindowSystem& windows() override;
     QString SourceText() const override;
     void SetText2(const QString& text) override;  // sets and repaints at once
-    // A message that may wait a moment, shown at most every MessageLine::Interval.
-    void SetText2Soon(const QString& text);
     zek::AckAnswer ZEKSicherheitsabfrage(bool haltAllowed) override;
 
+    // For QtWindowSystem while a run goes on:
     // The one-line field written by the Processor (proof, info), repainted at once.
     void SetText1(const QString& text);
+    // A message that may wait a moment, shown at most every MessageLine::Interval.
+    void SetText2Soon(const QString& text);
+    // Marks in the source where a run halted (or, for the assembler's error
+    // list, the listed lines) and returns the place on the screen that the
+    // halt dialog should leave visible; null when there is none.
+    QRect ShowWhereHalted(HaltLocation where);
+    // Closes the text window, if it is open, as its own close would.
+    void CloseTextWindow();
 
-    QPlainTextEdit* Text4();
-    TextView* Text3() { return text3_; }
-    // Text4 as the source editor it is.
-    SourceEditor* Editor() { return text4_; }
+    // Opens the program file `path` (given on the command line or dropped
+    // onto the window) as "Programm öffnen ..." does after its dialog: the
+    // save question first, then the same messages.
+    void OpenProgramFile(const QString& path);
 
-    // "P..." shows the editor Text4, any other name the display box Text3.
-    void SelectView(const QString& name);
-    void ZEKBuildNewForm();
+signals:
+    // The window has closed and no run is on the stack any more: the
+    // application may end now.
+    void Closed();
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
     // What the save question ended with.
     enum class SaveQuestion {
         Unchanged,  // nothing to save, nothing asked
@@ -83,6 +103,13 @@ public:
     // Whether the editor's text may be replaced after the save question:
     // nothing the user typed is lost then.
     static bool SourceMayGo(SaveQuestion answer);
+
+    // "P..." shows the editor Text4, any other name the display box Text3.
+    void SelectView(const QString& name);
+    // Brings the fields, the captions and the enabled state of the commands
+    // up to date; the timer does it four times a second.
+    void ZEKBuildNewForm();
+    void Timer1_Timer();
 
     // Run control
     void mnuAusfuehren_Click(int index);  // the start command
@@ -113,18 +140,14 @@ public:
     bool mnuDateiSpeichernUnter_Click();
     void mnuDrucken_Click();
     void mnuAktuellenTextSpeichernUnter_Click();
+    // After a failed save the source has no file and counts as changed.
+    void ForgetFailedFile();
 
     // Testen menu
     void mnuAufgabePruefen_Click();  // "Aufgabe prüfen ...": checks the editor's text against a test file
 
     // Help pages and the text window (HelpPages.cpp)
     void mnuHilfe_Click(int index);
-    void CloseTextWindow();
-
-    // Opens the program file `path` (given on the command line or dropped
-    // onto the window) as "Programm öffnen ..." does after its dialog: the
-    // save question first, then the same messages.
-    void OpenProgramFile(const QString& path);
 
     // The menus "&Quelltext" and "&Testen" (WorkbenchCommands.cpp)
     void mnuSuchen_Click();
@@ -142,62 +165,9 @@ public:
     void mnuHaltepunkteLoeschen_Click();
     void mnuZurFehlerzeile_Click();
 
-    // Marks in the source where a run halted (or, for the assembler's error
-    // list, the listed lines) and returns the place on the screen that the
-    // halt dialog should leave visible; null when there is none.
-    QRect ShowWhereHalted(HaltLocation where);
-
-    // The point size of Text4 and Text3 (10.5 unless zoomed).
-    double TextPointSize() const { return pointSize_; }
-
-    void Timer1_Timer();
-
     // The window's outer size in twips, as the resize rules count it.
     QSize FormSizeTwips() const;
 
-    // The answer of the last acknowledge question.
-    zek::AckAnswer AckAnswer = zek::AckAnswer::Nein;
-    // Full path of the current source file; empty when none.
-    QString CurrentFileName;
-    // The source text as last opened or saved, in the editor's form
-    // (QString, "\n" line breaks), compared with Text4's toPlainText().
-    QString SavedSourceText;
-
-    // Datei menu
-    QAction* mnuAnzeigenNichts = nullptr;
-    QAction* mnuDateiOeffnen = nullptr;  // objectName "mnuDateiÖffnen"
-    QAction* mnuDateiSpeichern = nullptr;
-    QAction* mnuDateiSpeichernUnter = nullptr;
-    QAction* mnuDrucken = nullptr;
-    QAction* mnuAktuellenTextSpeichernUnter = nullptr;
-    QAction* mnuDateiBeenden = nullptr;
-    // Bearbeiten menu
-    QAction* mnuAusschneiden = nullptr;
-    QAction* mnuKopieren = nullptr;
-    QAction* mnuEinfuegen = nullptr;  // objectName "mnuEinfügen"
-    // Anzeigen, Ausfuehren and Hilfe menus, by index
-    std::array<QAction*, 8> mnuAnzeige{};  // 1..7
-    std::array<QAction*, 3> mnuAusfuehren{};
-    std::map<int, QAction*> mnuHilfe;  // 1, 2, 4..11, 21, 99
-    // The workbench's menus, before "&Hilfe"
-    QMenu* mnuQuelltext = nullptr;
-    QMenu* mnuTesten = nullptr;
-    QAction* mnuAufgabePruefen = nullptr;
-
-signals:
-    // The window has closed and no run is on the stack any more: the
-    // application may end now.
-    void Closed();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
-
-private:
     void CreateControls();
     void CreateMenus();
     void CreateDateiMenu();
@@ -240,6 +210,31 @@ private:
 
     ZekState& state_;
     std::unique_ptr<QtWindowSystem> windows_;
+
+    // The answer of the last acknowledge question.
+    zek::AckAnswer AckAnswer = zek::AckAnswer::Nein;
+    // Full path of the current source file; empty when none.
+    QString CurrentFileName;
+    // The source text as last opened or saved, in the editor's form
+    // (QString, "\n" line breaks), compared with Text4's toPlainText().
+    QString SavedSourceText;
+
+    // Datei menu
+    QAction* mnuAnzeigenNichts = nullptr;
+    QAction* mnuDateiOeffnen = nullptr;  // objectName "mnuDateiÖffnen"
+    QAction* mnuDateiSpeichern = nullptr;
+    QAction* mnuDateiSpeichernUnter = nullptr;
+    QAction* mnuDrucken = nullptr;
+    QAction* mnuAktuellenTextSpeichernUnter = nullptr;
+    QAction* mnuDateiBeenden = nullptr;
+    // Bearbeiten menu
+    QAction* mnuAusschneiden = nullptr;
+    QAction* mnuKopieren = nullptr;
+    QAction* mnuEinfuegen = nullptr;  // objectName "mnuEinfügen"
+    // The workbench's menus, before "&Hilfe"
+    QMenu* mnuQuelltext = nullptr;
+    QMenu* mnuTesten = nullptr;
+
     bool FormLoaded = false;
     bool closedDuringRun_ = false;
     bool reportAwaitsActivation_ = false;  // the exercise report is shown again after Form_Activate

@@ -303,7 +303,7 @@ bool TextWindow::Form_Unload() {
     const bool changed = text != activationText_;
     if (acceptOnClose_) {
         if (!changed) {
-            EditorResultText = text;
+            editorResultText_ = text;
             text2_(QStringLiteral("Editor geschlossen. Textdatei ") + EditorFileName + QStringLiteral(" unverändert."));
             return true;
         }
@@ -312,7 +312,7 @@ bool TextWindow::Form_Unload() {
                                      " wurde geändert.\n\nGeänderten Text übernehmen?\n\n"
                                      "(Im Fall »Nein« muß der Editor mit »Abbrechen« verlassen werden)");
         if (ShowMessageBox(this, question, QuestionTitle, MessageButtons::YesNoCancel) == MessageAnswer::Yes) {
-            EditorResultText = text;
+            editorResultText_ = text;
             text2_(QStringLiteral("Editor geschlossen. Text geändert."));
             return true;
         }
@@ -324,14 +324,14 @@ bool TextWindow::Form_Unload() {
                                  QStringLiteral(" gehen verloren!");
         if (ShowMessageBox(this, question, QuestionTitle, MessageButtons::OkCancel) == MessageAnswer::Ok) {
             text_->ReplaceText(activationText_);
-            EditorResultText = activationText_;
+            editorResultText_ = activationText_;
             text2_(QStringLiteral("Editor mit Verwerfen aller Änderungen beendet."));
             return true;
         }
         text2_(QStringLiteral("Editorabbruch abgewehrt."));
         return false;
     }
-    EditorResultText = text;
+    editorResultText_ = text;
     text2_(QStringLiteral("Editor ohne Textänderung beendet."));
     return true;
 }

@@ -4,9 +4,11 @@
 // printing and the DOS/Windows recoding of umlauts. Read-only text box =
 // display mode ("Anzeige"), writable = edit mode ("Editieren").
 //
-// The caller sets the text (Text()), the caption, FontIsMonospaced and, for
-// edit mode, SetEditable(true); then ShowModeless(). After the window has
-// closed, EditorResultText holds the text handed back.
+// The caller sets the text (Text()), the caption, the font (SetFontIsMonospaced)
+// and, for edit mode, SetEditable(true); then ShowModeless(). After the
+// window has closed, EditorResultText() holds the text handed back. That is
+// the whole public interface; the user's commands are the window's own
+// controls and menus, whose handlers are private.
 
 #include <QMainWindow>
 #include <QPointer>
@@ -35,13 +37,21 @@ public:
     TextBox* Text() { return text_; }
     void SetEditable(bool editable);
     bool IsEditMode() const;
+    // Whether the text is shown in the fixed-pitch font; takes effect at the next activation.
+    void SetFontIsMonospaced(bool monospaced) { FontIsMonospaced = monospaced; }
     // Shows the window modeless and activates it.
     void ShowModeless();
+    // The text handed back when the window closed.
+    QString EditorResultText() const { return editorResultText_; }
 
-    bool FontIsMonospaced = false;  // the text is in the fixed-pitch font
-    QString HelpPage;               // the caller's help page, named in a message
-    QString EditorFileName;         // the file the text was last saved to
-    QString EditorResultText;       // the text handed back on close
+protected:
+    void closeEvent(QCloseEvent* event) override;  // Form_Unload
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Entries 1 to 10 in point; index 0 and 11 to 16 are not used.
+    static constexpr std::array<int, 17> FontSizes{0, 4, 5, 6, 7, 8, 9, 10, 12, 14, 16, 0, 0, 0, 0, 0, 0};
 
     // Event and menu handlers.
     void Form_Activate();
@@ -61,12 +71,25 @@ public:
     void mnuCodePageHilfe_Click();
     void mnuEdithilfe_Click();
 
-    int SizeIndex() const { return sizeIndex_; }
-    QString MonoFontName() const { return monoFontName_; }
-    QString VarioFontName() const { return varioFontName_; }
+    void CreateControls();
+    void CreateMenus();
+    void Form_Load();
+    bool Form_Unload();  // true lets the window close
+    void OnFocusWindowChanged(QWindow* window);
 
-    // Entries 1 to 10 in point; index 0 and 11 to 16 are not used.
-    static constexpr std::array<int, 17> FontSizes{0, 4, 5, 6, 7, 8, 9, 10, 12, 14, 16, 0, 0, 0, 0, 0, 0};
+    void ApplyTextFont();
+    void ShowFontButton();
+    QString CurrentText() const;
+    std::string CurrentCoreText() const;
+    void Recode(bool inDos);
+    QString CodePageDescription() const;
+
+    StatusLine text2_;
+
+    bool FontIsMonospaced = false;  // the text is in the fixed-pitch font
+    QString HelpPage;               // the caller's help page, named in a message; none so far
+    QString EditorFileName;         // the file the text was last saved to
+    QString editorResultText_;      // the text handed back on close
 
     // Datei menu
     QAction* mnuAbspeichern = nullptr;
@@ -84,27 +107,6 @@ public:
     QAction* mnuHilfe = nullptr;
     QAction* mnuCodePageHilfe = nullptr;
     QAction* mnuEdithilfe = nullptr;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;  // Form_Unload
-    void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    void CreateControls();
-    void CreateMenus();
-    void Form_Load();
-    bool Form_Unload();  // true lets the window close
-    void OnFocusWindowChanged(QWindow* window);
-
-    void ApplyTextFont();
-    void ShowFontButton();
-    QString CurrentText() const;
-    std::string CurrentCoreText() const;
-    void Recode(bool inDos);
-    QString CodePageDescription() const;
-
-    StatusLine text2_;
 
     QString monoFontName_;
     QString varioFontName_;

@@ -41,6 +41,8 @@ public:
     ScriptedMessageBoxes& operator=(const ScriptedMessageBoxes&) = delete;
 
     void Answer(MessageAnswer answer) { answers_.push_back(answer); }
+    // Takes back the last answer given with Answer() while it is unused.
+    void Withdraw() { answers_.pop_back(); }
     bool AllAnswered() const { return answers_.empty(); }
 
     std::vector<AskedMessageBox> asked;

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 #include <algorithm>
@@ -19,6 +20,7 @@
 #include <memory>
 
 #include "support/ui/Actions.h"
+#include "support/ui/MainWindowProbe.h"
 #include "support/ui/ModalScript.h"
 #include "ui/shell/MainWindow.h"
 #include "ui/textwindow/TextWindow.h"
@@ -131,6 +133,7 @@ class DarkPaletteTest : public QObject {
 
     std::unique_ptr<zek::ZekState> state_;
     std::unique_ptr<MainWindow> window_;
+    QTemporaryDir files_;
 
 private slots:
     void initTestCase() {
@@ -167,8 +170,8 @@ private slots:
             "; Quadrat einer Zahl\n_name Quadrat\n        input  x Zahl?\n"
             "        mov    q x\n        mul    q x\n        halt\n"
             "        printn q 0 0\n        exit\n");
-        window_->Text4()->setPlainText(source);
-        window_->SavedSourceText = source;
+        zek::testing::SetSource(*window_, source);
+        QVERIFY(zek::testing::SaveSourceAs(*window_, files_.filePath(QStringLiteral("quadrat.zek"))));
         CheckReadable(window_.get(), "main-editor");
     }
 
@@ -192,7 +195,7 @@ private slots:
 
     void mainWindowWithReport() {
         QVERIFY(zek::uitest::ClickControl(*window_, "Code"));
-        QVERIFY(window_->Text3()->isVisible());
+        QVERIFY(zek::testing::Text3Of(*window_)->isVisible());
         CheckReadable(window_.get(), "main-report");
     }
 

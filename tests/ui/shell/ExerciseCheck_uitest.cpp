@@ -14,6 +14,7 @@
 #include "support/ui/ModalScript.h"
 #include "support/ui/ScriptedAnswers.h"
 #include "support/ui/TestFiles.h"
+#include "ui/util/QtText.h"
 
 using namespace zek;
 using namespace zek::testing;
@@ -106,9 +107,9 @@ private slots:
     void checksTheUnsavedTextWithoutTouchingTheSharedState() {
         ZekState state;
         MainWindow window(state);
+        const QString saved = dir.filePath(QStringLiteral("summe.zek"));
         SetSource(window, SumProgram(2));
-        window.SavedSourceText = SourceOf(window);
-        window.CurrentFileName = dir.filePath(QStringLiteral("summe.zek"));
+        QVERIFY(SaveSourceAs(window, saved));
         SetSource(window, SumProgram(1));  // unsaved change: the right program
         {
             testing::ScriptedWindowSystem windows(state);
@@ -121,22 +122,21 @@ private slots:
         Check(window, TestFile(SumTest));
         QVERIFY(SharedState(state) == before);
         QCOMPARE(SourceOf(window), SumProgram(1));
-        QCOMPARE(window.SavedSourceText, SumProgram(2));
-        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("summe.zek"))));
+        QCOMPARE(ReadBytes(saved), QByteArray(ui::ToCoreLines(SumProgram(2)).c_str()));  // nothing saved
 
         QCOMPARE(Text2Of(window), QString::fromUtf8("Aufgabe geprüft: 1 von 2 Fällen bestanden"));
-        QVERIFY(window.Text4()->isHidden());
-        QVERIFY(!window.Text3()->isHidden());
-        QCOMPARE(window.Text3()->toPlainText(), QString::fromUtf8("Aufgabe: Summe 1 bis n\n"
-                                                                  "Prüfdatei: ") +
-                                                    dir.filePath(QStringLiteral("summe.zektest")) +
-                                                    QString::fromUtf8("\n\n"
-                                                                      "OK      n = 10\n"
-                                                                      "FEHLER  n = 1: Symbol s falsch\n"
-                                                                      "          erwartet: 2\n"
-                                                                      "          erhalten: 1\n"
-                                                                      "\n"
-                                                                      "1 bestanden, 1 fehlgeschlagen"));
+        QVERIFY(Text4Of(window)->isHidden());
+        QVERIFY(!Text3Of(window)->isHidden());
+        QCOMPARE(Text3Of(window)->toPlainText(), QString::fromUtf8("Aufgabe: Summe 1 bis n\n"
+                                                                   "Prüfdatei: ") +
+                                                     dir.filePath(QStringLiteral("summe.zektest")) +
+                                                     QString::fromUtf8("\n\n"
+                                                                       "OK      n = 10\n"
+                                                                       "FEHLER  n = 1: Symbol s falsch\n"
+                                                                       "          erwartet: 2\n"
+                                                                       "          erhalten: 1\n"
+                                                                       "\n"
+                                                                       "1 bestanden, 1 fehlgeschlagen"));
     }
 
     // The file dialog gives the activation back after it has closed: the
@@ -153,14 +153,14 @@ private slots:
         Check(window, TestFile(SumTest));
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        QVERIFY(!window.Text3()->isHidden());
-        QVERIFY(window.Text4()->isHidden());
+        QVERIFY(!Text3Of(window)->isHidden());
+        QVERIFY(Text4Of(window)->isHidden());
 
         dialog.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        QVERIFY(!window.Text4()->isHidden());
+        QVERIFY(!Text4Of(window)->isHidden());
         window.hide();
         dialog.hide();
     }
@@ -171,7 +171,7 @@ private slots:
         SetSource(window, QStringLiteral("_var ") + QString(1100, QLatin1Char('x')) + QStringLiteral("\nexit\n"));
         Check(window, TestFile(SumTest));  // no halt dialog, no message
         QCOMPARE(Text2Of(window), QString::fromUtf8("Aufgabe geprüft: 0 von 2 Fällen bestanden"));
-        QCOMPARE(window.Text3()->toPlainText().count(QStringLiteral("Assemblierung fehlgeschlagen (Fehlercode 90)")),
+        QCOMPARE(Text3Of(window)->toPlainText().count(QStringLiteral("Assemblierung fehlgeschlagen (Fehlercode 90)")),
                  2);
     }
 
@@ -216,7 +216,7 @@ private slots:
                 QCOMPARE(answers.asked.front().text, c.box);
                 QCOMPARE(answers.asked.front().title, QString::fromUtf8("ZEK: Aufgabe prüfen"));
             }
-            QVERIFY(!window.Text4()->isHidden());
+            QVERIFY(!Text4Of(window)->isHidden());
             QVERIFY(SharedState(state) == before);
         }
     }
@@ -248,7 +248,7 @@ private slots:
         QVERIFY2(script.failures.isEmpty(), qPrintable(script.failures.join("; ")));
         QVERIFY(script.Done());
         QCOMPARE(Text2Of(window), QString::fromUtf8("Aufgabe prüfen abgebrochen"));
-        QVERIFY(!window.Text4()->isHidden());
+        QVERIFY(!Text4Of(window)->isHidden());
         QVERIFY(uitest::OnlyVisibleTopLevel(nullptr));
     }
 };

@@ -23,10 +23,14 @@ class FileCommandsTest : public QObject {
 
     QString PathOf(const char* name) { return dir.filePath(QString::fromLatin1(name)); }
 
+    static void Choose(MainWindow& window, const char* command) {
+        QVERIFY(uitest::TriggerAction(window, QString::fromUtf8(command)));
+    }
+
     // Opens `path` through the scripted dialog; the source must be unchanged.
     void Open(MainWindow& window, const QString& path) {
         ScriptedFileDialogs dialogs({path});
-        window.mnuDateiOeffnen_Click();
+        QVERIFY(uitest::TriggerAction(window, "mnuDateiÖffnen"));
         QVERIFY(dialogs.AllAnswered());
     }
 
@@ -40,14 +44,14 @@ private slots:
 
         Open(window, path);
         QCOMPARE(SourceOf(window), QString("mov a b\nexit\n"));
-        QCOMPARE(window.CurrentFileName, path);
+        QCOMPARE(CurrentFileOf(window), path);
         QCOMPARE(Text2Of(window), QString("ZE-Assembler: Quellprogramm geöffnet"));
 
-        window.mnuDateiSpeichern_Click();
+        Choose(window, "mnuDateiSpeichern");
         QCOMPARE(ReadBytes(path), QByteArray("mov a b\r\nexit\r\n"));
         QCOMPARE(Text2Of(window), "Text in Datei " + path + " abgespeichert.");
 
-        window.ZEKSaveTextIfChanged();  // unchanged: asks nothing
+        QVERIFY(!AsksToSave(window, boxes));  // unchanged: asks nothing
         QVERIFY(boxes.asked.empty());
     }
 
@@ -59,7 +63,7 @@ private slots:
         QVERIFY(WriteBytes(empty, ""));
         Open(window, empty);
         QCOMPARE(SourceOf(window), QString());
-        QCOMPARE(window.CurrentFileName, empty);
+        QCOMPARE(CurrentFileOf(window), empty);
 
         const QString lf = PathOf("lf.zek");
         QVERIFY(WriteBytes(lf,
@@ -67,10 +71,10 @@ private slots:
                            "c"));
         Open(window, lf);
         QCOMPARE(SourceOf(window).left(6), QString("a\nb\n\u00E4\u20AC"));
-        window.mnuDateiSpeichern_Click();
+        Choose(window, "mnuDateiSpeichern");
         QCOMPARE(ReadBytes(lf), QByteArray("a\r\nb\r\n\xE4\x80\xA0"
                                            "c\r\n"));  // the no-break space stays
-        window.ZEKSaveTextIfChanged();
+        QVERIFY(!AsksToSave(window, boxes));
         QVERIFY(boxes.asked.empty());
     }
 
@@ -79,11 +83,11 @@ private slots:
         MainWindow window(state);
         ScriptedMessageBoxes boxes;
         ScriptedFileDialogs dialogs({std::nullopt});
-        window.mnuDateiOeffnen_Click();
+        Choose(window, "mnuDateiÖffnen");
         QCOMPARE(state.ErrorCode, 0);  // a window command leaves the shared code alone
         QCOMPARE(Text2Of(window), QString("Öffnen abbgebrochen"));
         QCOMPARE(dialogs.asked[0].title, QString("ZEK: Assemblerprogramm öffnen"));
-        QCOMPARE(window.CurrentFileName, QString());
+        QCOMPARE(CurrentFileOf(window), QString());
 
         // The code left by the cancel does not block the next open.
         const QString path = PathOf("danach.zek");
@@ -99,24 +103,25 @@ private slots:
         {
             ScriptedMessageBoxes boxes({MessageAnswer::Cancel});
             ScriptedFileDialogs dialogs;  // never opened
-            window.mnuDateiOeffnen_Click();
+            Choose(window, "mnuDateiÖffnen");
             QCOMPARE(boxes.asked.size(), 1u);
             QCOMPARE(boxes.asked[0].title, QString("ZE-Assembler: Sicherungsabfrage"));
         }
         QCOMPARE(SourceOf(window), QString("geändert"));
         {
             ScriptedMessageBoxes boxes({MessageAnswer::Cancel});
-            window.mnuAnzeigenNichts_Click();
+            Choose(window, "mnuAnzeigenNichts");
         }
         QCOMPARE(SourceOf(window), QString("geändert"));
         {
             ScriptedMessageBoxes boxes({MessageAnswer::No});
-            window.mnuAnzeigenNichts_Click();
+            Choose(window, "mnuAnzeigenNichts");
         }
         QCOMPARE(SourceOf(window), QString());
         QCOMPARE(Text2Of(window), QString("ZE-Assembler: Quellprogramm gelöscht"));
-        QCOMPARE(window.CurrentFileName, QString());
-        QCOMPARE(window.SavedSourceText, QString());
+        QCOMPARE(CurrentFileOf(window), QString());
+        ScriptedMessageBoxes boxes;
+        QVERIFY(!AsksToSave(window, boxes));
     }
 
     void SavingAShorterTextLeavesNoOldBytes() {
@@ -127,17 +132,28 @@ private slots:
         QVERIFY(WriteBytes(path, QByteArray(500, 'x') + "\r\n"));
         Open(window, path);
         SetSource(window, "kurz\n");
-        window.mnuDateiSpeichern_Click();
+        Choose(window, "mnuDateiSpeichern");
         QCOMPARE(ReadBytes(path), QByteArray("kurz\r\n"));
-        QCOMPARE(window.SavedSourceText, QString("kurz\n"));
+        QVERIFY(!AsksToSave(window, boxes));  // saved as it is
     }
 
     void SavingWithoutAFileName() {
         ZekState state;
         MainWindow window(state);
+        // The command is enabled only while there is a current file; "Beenden"
+        // forgets it also when the close is refused, and until the next
+        // refresh the command can still be chosen.
         SetSource(window, "x");
+        QVERIFY(SaveSourceAs(window, PathOf("x.zek")));
+        SetSource(window, "xy");
+        window.show();
+        {
+            ScriptedMessageBoxes question({MessageAnswer::Cancel});
+            Choose(window, "mnuDateiBeenden");
+            QVERIFY(window.isVisible());
+        }
         ScriptedMessageBoxes boxes({MessageAnswer::Ok});
-        window.mnuDateiSpeichern_Click();
+        Choose(window, "mnuDateiSpeichern");
         QCOMPARE(boxes.asked.size(), 1u);
         QCOMPARE(boxes.asked[0].text, QString("Kein aktueller Programmname vorhanden"));
         QCOMPARE(boxes.asked[0].title, QString("ZEK: Speichern"));
@@ -151,21 +167,21 @@ private slots:
         SetSource(window, "mov a b\nexit");
         const QString path = PathOf("neu.zek");
         ScriptedFileDialogs dialogs({path});
-        window.mnuDateiSpeichernUnter_Click();
+        Choose(window, "mnuDateiSpeichernUnter");
         QCOMPARE(dialogs.asked[0].title, QString("ZEK: Assemblerprogramm speichern unter ..."));
         QCOMPARE(dialogs.asked[0].nameFilters, QStringList({"ZE-Assemblerprogramm (*.zek)", "Alle Dateien (*)"}));
         QCOMPARE(ReadBytes(path), QByteArray("mov a b\r\nexit"));
-        QCOMPARE(window.CurrentFileName, path);
-        QCOMPARE(window.SavedSourceText, QString("mov a b\nexit"));
+        QCOMPARE(CurrentFileOf(window), path);
         QCOMPARE(state.ErrorCode, 0);
         QCOMPARE(Text2Of(window), "Programm in Datei " + path + " abgespeichert.");
 
         dialogs.Answer(std::nullopt);
         state.ErrorCode = 0;
-        window.mnuDateiSpeichernUnter_Click();
+        Choose(window, "mnuDateiSpeichernUnter");
         QCOMPARE(Text2Of(window), QString("Speichern unter: Abbruch bei Dateidialog."));
         QCOMPARE(state.ErrorCode, 0);
-        QCOMPARE(window.CurrentFileName, path);
+        QCOMPARE(CurrentFileOf(window), path);
+        QVERIFY(!AsksToSave(window, boxes));  // the text saved first still counts as saved
     }
 
     void AFailedSaveMarksTheTextChanged_data() {
@@ -180,19 +196,22 @@ private slots:
         ScriptedMessageBoxes boxes;
         const QString plainFile = PathOf("datei");
         QVERIFY(WriteBytes(plainFile, "bleibt"));
-        const QString badPath = underNewName ? plainFile + "/p.zek" : PathOf("fehlt/p.zek");
         SetSource(window, "text");
+        if (!underNewName) {  // the file's folder goes away after the text was saved there
+            QVERIFY(QDir(dir.path()).mkdir("fehlt"));
+            QVERIFY(SaveSourceAs(window, PathOf("fehlt/p.zek")));
+            QVERIFY(QDir(PathOf("fehlt")).removeRecursively());
+        }
         ScriptedFileDialogs dialogs;
         if (underNewName) {
-            dialogs.Answer(badPath);
-            window.mnuDateiSpeichernUnter_Click();
+            dialogs.Answer(plainFile + "/p.zek");
+            Choose(window, "mnuDateiSpeichernUnter");
         } else {
-            window.CurrentFileName = badPath;
-            window.mnuDateiSpeichern_Click();
+            Choose(window, "mnuDateiSpeichern");
         }
         QCOMPARE(Text2Of(window), QString("Fehler bei Text speichern."));
-        QCOMPARE(window.CurrentFileName, QString());
-        QCOMPARE(window.SavedSourceText, QString("??"));
+        QCOMPARE(CurrentFileOf(window), QString());
+        QVERIFY(AsksToSave(window, boxes));
         QCOMPARE(ReadBytes(plainFile), QByteArray("bleibt"));
         QCOMPARE(SourceOf(window), QString("text"));
     }
@@ -215,6 +234,12 @@ private slots:
         MainWindow window(state);
         const QString plainFile = PathOf("datei");
         QVERIFY(WriteBytes(plainFile, "bleibt"));
+        if (failure == "Schreibfehler mit Dateiname") {  // saved before, then the file's folder went away
+            QVERIFY(QDir(dir.path()).mkdir("weg"));
+            SetSource(window, "alt");
+            QVERIFY(SaveSourceAs(window, PathOf("weg/p.zek")));
+            QVERIFY(QDir(PathOf("weg")).removeRecursively());
+        }
         SetSource(window, "mov a 1");
         ScriptedMessageBoxes boxes({MessageAnswer::Yes});
         ScriptedFileDialogs dialogs;  // only the dialog of the save, never the open dialog
@@ -227,14 +252,12 @@ private slots:
             message = "ZEK: Assemblerprogramm speichern unter ...: Leerer Dateiname bei Dateidialog.";
         } else if (failure == "Schreibfehler") {
             dialogs.Answer(plainFile + "/p.zek");
-        } else {
-            window.CurrentFileName = plainFile + "/p.zek";
         }
 
         if (command == "löschen") {
-            window.mnuAnzeigenNichts_Click();
+            Choose(window, "mnuAnzeigenNichts");
         } else if (command == "öffnen") {
-            window.mnuDateiOeffnen_Click();
+            Choose(window, "mnuDateiÖffnen");
         } else if (command == "Datei öffnen per Pfad") {
             QVERIFY(WriteBytes(PathOf("anderes.zek"), "nop\r\n"));
             window.OpenProgramFile(PathOf("anderes.zek"));
@@ -257,7 +280,7 @@ private slots:
         SetSource(window, "mov a 1");
         ScriptedMessageBoxes boxes({MessageAnswer::Yes});
         ScriptedFileDialogs dialogs({std::nullopt});
-        window.mnuAusfuehren_Click(0);
+        QVERIFY(uitest::TriggerAction(window, "mnuAusführen", 0));
         QCOMPARE(state.Code.at(1).mnemonic, std::string("mov"));
         QCOMPARE(Text2Of(window), QString("Assemblerfehler: Assemblerprogramm wurde beendet"));
         QCOMPARE(SourceOf(window), QString("mov a 1"));
@@ -300,8 +323,9 @@ private slots:
             QVERIFY(QDir(dir.path()).mkdir("ordner.zek"));
             dialogs.Answer(PathOf("ordner.zek"));
         }
-        QVERIFY(!window.mnuDateiSpeichernUnter_Click());
+        Choose(window, "mnuDateiSpeichernUnter");
         fullDisk.reset();
+        QCOMPARE(CurrentFileOf(window), QString());  // not saved under any name
         QCOMPARE(Text2Of(window), message);
         QCOMPARE(SourceOf(window), QString("neu"));
         QCOMPARE(ReadBytes(old), QByteArray("alt"));
@@ -322,18 +346,18 @@ private slots:
         const QString source = PathOf("quelle.txt");
         ScriptedFileDialogs dialogs({report, source});
 
-        window.mnuAnzeige_Click(3);
-        window.mnuAktuellenTextSpeichernUnter_Click();
+        QVERIFY(uitest::TriggerAction(window, "mnuAnzeige", 3));
+        Choose(window, "mnuAktuellenTextSpeichernUnter");
         QCOMPARE(dialogs.asked[0].title, QString("ZEK: Aktuellen Text speichern unter ..."));
         QCOMPARE(dialogs.asked[0].defaultSuffix, QString("txt"));
         QCOMPARE(ReadBytes(report), QByteArray("Ausgabe\r\nZeile 2\r\n"));
         QCOMPARE(Text2Of(window), "Aktuell angezeigten Text in Datei " + report + " abgespeichert.");
 
-        window.SelectView("PROGRAMM");
-        window.mnuAktuellenTextSpeichernUnter_Click();
+        QVERIFY(uitest::ClickControl(window, "Assemblerprogramm"));
+        Choose(window, "mnuAktuellenTextSpeichernUnter");
         QCOMPARE(ReadBytes(source), QByteArray("quelle"));
-        QCOMPARE(window.CurrentFileName, QString());
-        QCOMPARE(window.SavedSourceText, QString());
+        QCOMPARE(CurrentFileOf(window), QString());
+        QVERIFY(AsksToSave(window, boxes));  // saving the displayed text does not save the program
     }
 
     void Printing() {
@@ -344,7 +368,7 @@ private slots:
         ui::SetPrinterFactory([&pdf] { return std::unique_ptr<QPagedPaintDevice>(new QPdfWriter(pdf)); });
         {
             ScriptedMessageBoxes boxes;
-            window.mnuDrucken_Click();
+            Choose(window, "mnuDrucken");
         }
         QCOMPARE(Text2Of(window), QString("ZE-Assembler: Text an Drucker gesendet."));
         QVERIFY(ReadBytes(pdf).startsWith("%PDF"));
@@ -352,7 +376,7 @@ private slots:
         ui::SetPrinterFactory([] { return std::unique_ptr<QPagedPaintDevice>(); });  // no printer
         {
             ScriptedMessageBoxes boxes({MessageAnswer::Ok});
-            window.mnuDrucken_Click();
+            Choose(window, "mnuDrucken");
             QCOMPARE(boxes.asked.size(), 1u);
             QCOMPARE(boxes.asked[0].text, QString("Beim Drucken des Textes gab es Probleme."));
             QCOMPARE(boxes.asked[0].title, QString("ZEK: Drucken ..."));

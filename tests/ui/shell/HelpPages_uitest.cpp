@@ -19,7 +19,7 @@ class HelpPagesTest : public QObject {
     // Shows page `index` and returns the box it asked.
     AskedMessageBox Page(MainWindow& window, int index) {
         ScriptedMessageBoxes boxes({MessageAnswer::Ok});
-        window.mnuHilfe_Click(index);
+        if (!uitest::TriggerAction(window, "mnuHilfe", index)) return {};
         if (boxes.asked.size() != 1) return {};
         return boxes.asked[0];
     }
@@ -124,13 +124,13 @@ private slots:
         ZekState state;
         MainWindow window(state);
         window.SetText2("vorher");
-        window.mnuHilfe_Click(21);
+        QVERIFY(uitest::TriggerAction(window, "mnuHilfe", 21));
         auto* textWindow = window.findChild<ui::TextWindow*>();
         QVERIFY(textWindow);
         QVERIFY(textWindow->isVisible());
         QVERIFY(!textWindow->isModal());
         QCOMPARE(textWindow->windowTitle(), QString("ZE-Assembler: Dokumentation"));
-        QVERIFY(textWindow->FontIsMonospaced);
+        QVERIFY(textWindow->Text()->font().fixedPitch());
         QVERIFY(!textWindow->IsEditMode());
         QCOMPARE(Text2Of(window), QString("vorher"));
         QCOMPARE(ui::ToCoreLines(textWindow->Text()->toPlainText()).substr(0, 200), DocumentationText().substr(0, 200));

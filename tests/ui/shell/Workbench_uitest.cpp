@@ -21,6 +21,7 @@
 #include <memory>
 
 #include "support/ui/Actions.h"
+#include "support/ui/MainWindowProbe.h"
 #include "support/ui/ModalScript.h"
 #include "support/ui/ScriptedAnswers.h"
 #include "support/ui/TestFiles.h"
@@ -41,13 +42,21 @@ class WorkbenchTest : public QObject {
 
     std::unique_ptr<zek::ZekState> state_;
     std::unique_ptr<MainWindow> window_;
+    QTemporaryDir files_;  // where SetSource saves
+    int saved_ = 0;
 
     MainWindow& W() { return *window_; }
-    zek::ui::SourceEditor& Editor() { return *W().Editor(); }
+    zek::ui::SourceEditor& Editor() { return *zek::testing::Text4Of(W()); }
     QString Text2() { return W().findChild<QLineEdit*>("Text2")->text(); }
+    // Puts `text` into the editor and saves it under a new name; an empty
+    // text comes from "Programm löschen", since it cannot be saved.
     void SetSource(const QString& text) {
-        W().Text4()->setPlainText(text);
-        W().SavedSourceText = W().SourceText();
+        if (text.isEmpty()) {
+            QVERIFY(TriggerAction(W(), "mnuAnzeigenNichts"));
+            return;
+        }
+        zek::testing::SetSource(W(), text);
+        QVERIFY(zek::testing::SaveSourceAs(W(), files_.filePath(QStringLiteral("p%1.zek").arg(++saved_))));
     }
     void PutCursor(int block) { Editor().setTextCursor(QTextCursor(Editor().document()->findBlockByNumber(block))); }
     QString Selected() { return Editor().textCursor().selectedText(); }
@@ -88,7 +97,8 @@ private slots:
         for (const QKeySequence::StandardKey key :
              {QKeySequence::SelectAll, QKeySequence::Undo, QKeySequence::Redo, QKeySequence::DeleteEndOfLine})
             for (const QKeySequence& sequence : QKeySequence::keyBindings(key)) QVERIFY(!seen.contains(sequence));
-        for (QAction* action : W().mnuTesten->actions() + W().mnuQuelltext->actions()) {
+        for (QAction* action :
+             W().findChild<QMenu*>("mnuTesten")->actions() + W().findChild<QMenu*>("mnuQuelltext")->actions()) {
             if (action->isSeparator() || action->menu()) continue;
             QVERIFY(!action->objectName().isEmpty());
             QCOMPARE(action->objectName().toLatin1(), action->objectName().toUtf8());  // ASCII
@@ -96,7 +106,7 @@ private slots:
     }
 
     void text4StaysTheBoxTheUserKnows() {
-        QPlainTextEdit* text4 = W().Text4();
+        QPlainTextEdit* text4 = &Editor();
         QCOMPARE(text4->objectName(), QStringLiteral("Text4"));
         QCOMPARE(text4->toolTip(), QStringLiteral("Aktuelles Assemblerprogramm"));
         QCOMPARE(text4->font().pointSizeF(), 10.5);
@@ -111,10 +121,10 @@ private slots:
         SetSource(QStringLiteral("; Summe\nmov a 1\nexit\n"));
         Editor().setFocus();
         PutCursor(1);
-        QTest::keyClick(W().Text4(), Qt::Key_F9);
+        QTest::keyClick(&Editor(), Qt::Key_F9);
         QCOMPARE(Text2(), QStringLiteral("Haltepunkt in Zeile 2 gesetzt."));
         QCOMPARE(Editor().BreakpointLines(), (std::set<std::int32_t>{2}));
-        QTest::keyClick(W().Text4(), Qt::Key_F9);
+        QTest::keyClick(&Editor(), Qt::Key_F9);
         QCOMPARE(Text2(), QStringLiteral("Haltepunkt in Zeile 2 entfernt."));
         PutCursor(0);
         QVERIFY(TriggerAction(W(), "mnuHaltepunkt"));
@@ -123,7 +133,7 @@ private slots:
         QVERIFY(TriggerAction(W(), "mnuHaltepunkt"));
         PutCursor(2);
         QVERIFY(TriggerAction(W(), "mnuHaltepunkt"));
-        QTest::keyClick(W().Text4(), Qt::Key_F9, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(&Editor(), Qt::Key_F9, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(Text2(), QStringLiteral("Alle Haltepunkte entfernt."));
         QVERIFY(Editor().BreakpointLines().empty());
     }
@@ -188,7 +198,7 @@ private slots:
         QCOMPARE(Selected(), QStringLiteral("div a 0"));
         QCOMPARE(Text2(), QStringLiteral("Fehler 102 in Codezeile 0002: Zeile 4 ausgewählt."));
         SetSource(QStringLiteral("nop\n"));
-        W().mnuAnzeigenNichts_Click();
+        QVERIFY(TriggerAction(W(), "mnuAnzeigenNichts"));
         QVERIFY(TriggerAction(W(), "mnuZurFehlerzeile"));
         QCOMPARE(Text2(), QStringLiteral("Fehler 102 in Codezeile 0002: Die Zeile steht nicht mehr im Programm."));
     }
@@ -276,9 +286,9 @@ private slots:
                      {"mnuKleiner", 9},   {"mnuKleiner", 8},   {"mnuKleiner", 7},  {"mnuKleiner", 7}};
         for (const auto& step : steps) {
             QVERIFY(TriggerAction(W(), step.action));
-            QCOMPARE(W().Text4()->font().pointSizeF(), step.size);
-            QCOMPARE(W().Text3()->font().pointSizeF(), step.size);
-            QVERIFY(W().Text4()->font().fixedPitch());
+            QCOMPARE(Editor().font().pointSizeF(), step.size);
+            QCOMPARE(zek::testing::Text3Of(W())->font().pointSizeF(), step.size);
+            QVERIFY(Editor().font().fixedPitch());
         }
         QCOMPARE(Text2(), QStringLiteral("Schriftgröße 7 Punkt"));
         QCOMPARE(W().findChild<QAction*>("mnuNormalgroesse")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_0));
@@ -301,11 +311,11 @@ private slots:
         boxes.Answer(MessageAnswer::No);
         QVERIFY(TriggerAction(W(), "mnuBeispiel_schleife"));
         QVERIFY(W().SourceText().startsWith(QStringLiteral("; schleife.zek")));
-        QVERIFY(W().CurrentFileName.isEmpty());
-        QCOMPARE(W().SavedSourceText, W().SourceText());
+        QVERIFY(zek::testing::CurrentFileOf(W()).isEmpty());
         QCOMPARE(Text2(), QString::fromUtf8("ZE-Assembler: Quellprogramm geöffnet"));
-        QVERIFY(!W().mnuDateiSpeichern->isEnabled());
+        QVERIFY(!W().findChild<QAction*>("mnuDateiSpeichern")->isEnabled());
         QVERIFY(boxes.AllAnswered());
+        QVERIFY(!zek::testing::AsksToSave(W(), boxes));  // the example counts as saved
     }
 
     void openingByPathAsProgrammOeffnen() {
@@ -317,7 +327,7 @@ private slots:
         QVERIFY(TriggerAction(W(), "mnuHaltepunkt"));
         W().OpenProgramFile(path);
         QCOMPARE(W().SourceText(), QStringLiteral("inc a\nexit\n"));
-        QCOMPARE(W().CurrentFileName, path);
+        QCOMPARE(zek::testing::CurrentFileOf(W()), path);
         QCOMPARE(Text2(), QString::fromUtf8("ZE-Assembler: Quellprogramm geöffnet"));
         QVERIFY(Editor().BreakpointLines().empty());  // opening clears the breakpoints
 
@@ -326,7 +336,7 @@ private slots:
         QCOMPARE(boxes.asked.size(), std::size_t{1});
         QCOMPARE(boxes.asked[0].text, QStringLiteral("Die Datei ") + dir.filePath(QStringLiteral("fehlt.zek")) +
                                           QStringLiteral(" kann nicht gelesen werden."));
-        QCOMPARE(W().CurrentFileName, path);  // nothing changed
+        QCOMPARE(zek::testing::CurrentFileOf(W()), path);  // nothing changed
     }
 
     void aDroppedProgramOpensAfterTheSaveQuestion() {

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "support/ui/Actions.h"
 #include "support/ui/ScriptedAnswers.h"
 #include "support/ui/TestFiles.h"
 #include "ui/textwindow/TextWindow.h"
@@ -39,6 +40,10 @@ struct Fixture {
     T* Child(const char* name) {
         return window.findChild<T*>(QString::fromUtf8(name));
     }
+    // Chooses the menu entry `name`, which must be enabled.
+    void Choose(const char* name) { QVERIFY(uitest::TriggerAction(window, QString::fromUtf8(name))); }
+    // Clicks the button `name`, which must show and be enabled.
+    void Click(const char* name) { QVERIFY(uitest::ClickControl(window, QString::fromUtf8(name))); }
     void Type(const QString& text) {
         QTextCursor cursor = window.Text()->textCursor();
         cursor.movePosition(QTextCursor::End);
@@ -60,9 +65,8 @@ private slots:
              {"mnuAbspeichern", "mnuDrucken", "mnuRücksetzen", "mnuAbbrechen", "mnuSchliessen", "mnuAusschneiden",
               "mnuKopieren", "mnuEinfügen", "mnuInDOS", "mnuInWin", "mnuHilfe", "mnuCodePageHilfe", "mnuEdithilfe"})
             QVERIFY2(f.window.findChild<QAction*>(QString::fromUtf8(name)), name);
-        QCOMPARE(f.window.MonoFontName(), QString("Courier New"));
-        QCOMPARE(f.window.VarioFontName(), QString("MS Sans Serif"));
-        QCOMPARE(f.window.SizeIndex(), 7);
+        QCOMPARE(f.Child<QLabel>("Monospaced")->text(), QString("Courier New"));
+        QCOMPARE(f.Child<QLabel>("Variospaced")->text(), QString("MS Sans Serif"));
         QCOMPARE(f.Child<QLineEdit>("Punkt")->text(), QString("10"));
         QCOMPARE(f.Child<QScrollBar>("HScroll1")->value(), 7);
         QCOMPARE(f.window.Text()->font().pointSize(), 10);
@@ -76,7 +80,7 @@ private slots:
         QCOMPARE(messages, QStringList());  // already at 10 point: no message
 
         window.findChild<QScrollBar*>("HScroll1")->setValue(3);
-        window.Form_Activate();
+        window.ShowModeless();  // activates it again
         QCOMPARE(window.Text()->font().pointSize(), 10);
         QCOMPARE(messages, QStringList({"Textgröße 6 eingestellt.", "Textgröße 10 eingestellt."}));
     }
@@ -84,14 +88,14 @@ private slots:
     void DisplayAndEditModeMenus() {
         for (bool edit : {false, true}) {
             Fixture f("Text", edit);
-            QCOMPARE(f.window.mnuSchliessen->text(), edit ? QString("&Beenden und Übernehmen") : QString("&Beenden"));
+            QCOMPARE(f.Child<QAction>("mnuSchliessen")->text(),
+                     edit ? QString("&Beenden und Übernehmen") : QString("&Beenden"));
             QCOMPARE(f.Child<QPushButton>("Schließen")->text(),
                      edit ? QString("B&eenden und Übernehmen") : QString("B&eenden"));
-            for (QAction* action :
-                 {f.window.mnuRuecksetzen, f.window.mnuAbbrechen, f.window.mnuInDOS, f.window.mnuInWin,
-                  f.window.mnuAusschneiden, f.window.mnuEinfuegen, f.window.mnuCodePageHilfe})
-                QCOMPARE(action->isEnabled(), edit);
-            QVERIFY(f.window.mnuKopieren->isEnabled());
+            for (const char* action : {"mnuRücksetzen", "mnuAbbrechen", "mnuInDOS", "mnuInWin", "mnuAusschneiden",
+                                       "mnuEinfügen", "mnuCodePageHilfe"})
+                QCOMPARE(f.Child<QAction>(action)->isEnabled(), edit);
+            QVERIFY(f.Child<QAction>("mnuKopieren")->isEnabled());
             QCOMPARE(f.Child<QPushButton>("Abbrechen")->isHidden(), !edit);
         }
     }
@@ -105,7 +109,6 @@ private slots:
         } cases[] = {{1, 4}, {10, 16}, {8, 12}};
         for (const auto& c : cases) {
             bar->setValue(c.position);
-            QCOMPARE(f.window.SizeIndex(), c.position);
             QCOMPARE(f.window.Text()->font().pointSize(), c.points);
             QCOMPARE(f.Child<QLineEdit>("Punkt")->text(), QString::number(c.points));
             QCOMPARE(f.LastMessage(), QString("Textgröße %1 eingestellt.").arg(c.points));
@@ -117,19 +120,19 @@ private slots:
     void SwitchingTheFontTwiceReturns() {
         Fixture f("Text", false);
         auto* button = f.Child<QPushButton>("Schriftart");
-        QVERIFY(!f.window.FontIsMonospaced);
+        QVERIFY(!f.window.Text()->font().fixedPitch());
         QCOMPARE(button->text(), QString("Textschrift"));
         const QString startFamily = f.window.Text()->font().family();
 
-        f.window.Schriftart_Click();
-        QVERIFY(f.window.FontIsMonospaced);
+        f.Click("Schriftart");
+        QVERIFY(f.window.Text()->font().fixedPitch());
         QCOMPARE(f.window.Text()->font().family(), QString("Courier New"));
         QCOMPARE(button->text(), QString("Satzschrift"));
         QCOMPARE(button->font().family(), QString("MS Sans Serif"));
         QCOMPARE(f.LastMessage(), QString("Satzschrift (»MS Sans Serif«) eingestellt."));
 
-        f.window.Schriftart_Click();
-        QVERIFY(!f.window.FontIsMonospaced);
+        f.Click("Schriftart");
+        QVERIFY(!f.window.Text()->font().fixedPitch());
         QCOMPARE(f.window.Text()->font().family(), startFamily);
         QCOMPARE(button->text(), QString("Textschrift"));
         QCOMPARE(f.LastMessage(), QString("Textschrift (»Courier New«) eingestellt."));
@@ -138,16 +141,16 @@ private slots:
     void ClosingInDisplayModeAsksNothing() {
         Fixture f("Dokumentation", false);
         ScriptedMessageBoxes boxes;
-        f.window.Schliessen_Click();
+        f.Click("Schließen");
         QVERIFY(!f.window.isVisible());
         QCOMPARE(f.LastMessage(), QString("Editor ohne Textänderung beendet."));
-        QCOMPARE(f.window.EditorResultText, QString("Dokumentation"));
+        QCOMPARE(f.window.EditorResultText(), QString("Dokumentation"));
     }
 
     void ClosingAnUnchangedTextInEditMode() {
         Fixture f("abc", true);
         ScriptedMessageBoxes boxes;
-        f.window.Schliessen_Click();
+        f.Click("Schließen");
         QVERIFY(!f.window.isVisible());
         QCOMPARE(f.LastMessage(), QString("Editor geschlossen. Textdatei  unverändert."));
     }
@@ -156,7 +159,7 @@ private slots:
         Fixture f("abc", true);
         f.Type("d");
         ScriptedMessageBoxes boxes({MessageAnswer::No, MessageAnswer::Cancel, MessageAnswer::Yes});
-        f.window.Schliessen_Click();
+        f.Click("Schließen");
         QVERIFY(f.window.isVisible());
         QCOMPARE(f.LastMessage(), QString("Editor schliessen abgebrochen."));
         QCOMPARE(boxes.asked[0].title, QString("Sicherheitsabfrage"));
@@ -165,10 +168,10 @@ private slots:
                                               "(Im Fall »Nein« muß der Editor mit »Abbrechen« verlassen werden)"));
         f.window.close();  // the title bar: edit mode hands the text back too
         QVERIFY(f.window.isVisible());
-        f.window.Schliessen_Click();
+        f.Click("Schließen");
         QVERIFY(!f.window.isVisible());
         QCOMPARE(f.LastMessage(), QString("Editor geschlossen. Text geändert."));
-        QCOMPARE(f.window.EditorResultText, QString("abcd"));
+        QCOMPARE(f.window.EditorResultText(), QString("abcd"));
         QVERIFY(boxes.AllAnswered());
     }
 
@@ -176,28 +179,28 @@ private slots:
         Fixture f("abc", true);
         f.Type("d");
         ScriptedMessageBoxes boxes({MessageAnswer::Cancel, MessageAnswer::Ok});
-        f.window.Abbrechen_Click();
+        f.Click("Abbrechen");
         QVERIFY(f.window.isVisible());
         QCOMPARE(f.LastMessage(), QString("Editorabbruch abgewehrt."));
         QCOMPARE(boxes.asked[0].text, QString("Abbrechen: Alle Änderungen an der Textdatei  gehen verloren!"));
         QCOMPARE(boxes.asked[0].buttons, MessageButtons::OkCancel);
-        f.window.Abbrechen_Click();
+        f.Click("Abbrechen");
         QVERIFY(!f.window.isVisible());
         QCOMPARE(f.window.Text()->toPlainText(), QString("abc"));
-        QCOMPARE(f.window.EditorResultText, QString("abc"));
+        QCOMPARE(f.window.EditorResultText(), QString("abc"));
         QCOMPARE(f.LastMessage(), QString("Editor mit Verwerfen aller Änderungen beendet."));
     }
 
     void ResettingAsksOnlyWhenChanged() {
         Fixture f("abc", true);
         ScriptedMessageBoxes boxes({MessageAnswer::Cancel, MessageAnswer::Ok});
-        f.window.mnuRuecksetzen_Click();
+        f.Choose("mnuRücksetzen");
         QVERIFY(boxes.asked.empty());
         f.Type("d");
-        f.window.mnuRuecksetzen_Click();
+        f.Choose("mnuRücksetzen");
         QCOMPARE(f.LastMessage(), QString("Editor: Text doch nicht zurückgesetzt."));
         QCOMPARE(f.window.Text()->toPlainText(), QString("abcd"));
-        f.window.mnuRuecksetzen_Click();
+        f.Choose("mnuRücksetzen");
         QCOMPARE(f.LastMessage(), QString("Editor: Text zurückgesetzt."));
         QCOMPARE(f.window.Text()->toPlainText(), QString("abc"));
         QCOMPARE(boxes.asked[0].text, QString("Rücksetzen: Alle Änderungen gehen verloren!"));
@@ -207,25 +210,25 @@ private slots:
     void RecodingSwitchesTheMenusAndTheLabel() {
         Fixture f("Größe", true);
         ScriptedMessageBoxes boxes({MessageAnswer::Ok, MessageAnswer::Ok, MessageAnswer::Ok});
-        f.window.mnuCodePageHilfe_Click();
+        f.Choose("mnuCodePageHilfe");
         QVERIFY(boxes.asked[0].text.endsWith("Aktuelle Codepage: \t... ist noch nicht eingestellt"));
         QCOMPARE(boxes.asked[0].title, QString("Über die Umkodierung"));
 
-        f.window.mnuInDOS_Click();
+        f.Choose("mnuInDOS");
         QCOMPARE(ui::ToCoreLines(f.window.Text()->toPlainText()), std::string("Gr\x94\xE1"
                                                                               "e"));
-        QVERIFY(!f.window.mnuInDOS->isEnabled());
-        QVERIFY(f.window.mnuInWin->isEnabled());
+        QVERIFY(!f.Child<QAction>("mnuInDOS")->isEnabled());
+        QVERIFY(f.Child<QAction>("mnuInWin")->isEnabled());
         QCOMPARE(f.Child<QLabel>("Codepagetext")->text(), QString("Zeichenbelegung: DOS"));
-        f.window.mnuCodePageHilfe_Click();
+        f.Choose("mnuCodePageHilfe");
         QVERIFY(boxes.asked[1].text.endsWith("Aktuelle Codepage: \tDOS (Umlaute nach Codepage 437 oder 850)"));
 
-        f.window.mnuInWin_Click();
+        f.Choose("mnuInWin");
         QCOMPARE(f.window.Text()->toPlainText(), QString("Größe"));
-        QVERIFY(f.window.mnuInDOS->isEnabled());
-        QVERIFY(!f.window.mnuInWin->isEnabled());
+        QVERIFY(f.Child<QAction>("mnuInDOS")->isEnabled());
+        QVERIFY(!f.Child<QAction>("mnuInWin")->isEnabled());
         QCOMPARE(f.Child<QLabel>("Codepagetext")->text(), QString("Zeichenbelegung: Windows"));
-        f.window.mnuCodePageHilfe_Click();
+        f.Choose("mnuCodePageHilfe");
         QVERIFY(
             boxes.asked[2].text.endsWith("Aktuelle Codepage: \tWindows (Umlaute nach ANSI, ISO-8859-1 oder Unicode)"));
         QCOMPARE(f.LastMessage(), QString("Editor: Umkodierungs-Hilfsseite aufgerufen."));
@@ -241,17 +244,16 @@ private slots:
         // A missing folder is refused in the dialog; a file taken for a folder fails at the write.
         ScriptedFileDialogs dialogs({path, std::nullopt, plainFile + "/x.txt"});
 
-        f.window.mnuAbspeichern_Click();
+        f.Choose("mnuAbspeichern");
         QCOMPARE(dialogs.asked[0].title, QString("Text in Datei sichern ..."));
         QCOMPARE(ReadBytes(path), QByteArray("Zeile 1\r\nZeile \xE4"));
         QCOMPARE(f.window.windowTitle(), "Texteditor " + path);
         QCOMPARE(f.LastMessage(), "Editor: Text in Datei " + path + " abgespeichert.");
-        QCOMPARE(f.window.EditorFileName, path);
 
-        f.window.mnuAbspeichern_Click();
+        f.Choose("mnuAbspeichern");
         QCOMPARE(f.LastMessage(), QString("Editor: Abbruch bei Dateidialog für Abspeichern."));
 
-        f.window.mnuAbspeichern_Click();
+        f.Choose("mnuAbspeichern");
         QCOMPARE(boxes.asked.size(), 1u);
         QCOMPARE(boxes.asked[0].text, QString("Text sichern ist fehlgeschlagen!"));
         QCOMPARE(boxes.asked[0].title, QString("Fehlermitteilung"));
@@ -264,8 +266,8 @@ private slots:
         Fixture f("abc", true);
         ScriptedMessageBoxes boxes;
         ScriptedFileDialogs dialogs({path});
-        f.window.mnuAbspeichern_Click();
-        f.window.Schliessen_Click();
+        f.Choose("mnuAbspeichern");
+        f.Click("Schließen");
         QCOMPARE(f.LastMessage(), "Editor geschlossen. Textdatei " + path + " unverändert.");
     }
 
@@ -274,13 +276,13 @@ private slots:
         const QString pdf = dir.filePath("druck.pdf");
         Fixture f("Zeile 1\nZeile 2", false);
         ui::SetPrinterFactory([&pdf] { return std::unique_ptr<QPagedPaintDevice>(new QPdfWriter(pdf)); });
-        f.window.mnuDrucken_Click();
+        f.Choose("mnuDrucken");
         QCOMPARE(f.LastMessage(), QString("Editor: Text an Drucker gesendet."));
         QVERIFY(ReadBytes(pdf).startsWith("%PDF"));
 
         ui::SetPrinterFactory([] { return std::unique_ptr<QPagedPaintDevice>(); });
         ScriptedMessageBoxes boxes({MessageAnswer::Ok});
-        f.window.mnuDrucken_Click();
+        f.Choose("mnuDrucken");
         QCOMPARE(boxes.asked.size(), 1u);
         QCOMPARE(boxes.asked[0].text, QString("Beim Drucken des Textes gab es Probleme."));
         QCOMPARE(boxes.asked[0].title, QString("ZE-Assembler"));
@@ -292,7 +294,7 @@ private slots:
         for (bool edit : {false, true}) {
             Fixture f("ab\ncd\nef", edit);
             ScriptedMessageBoxes boxes({MessageAnswer::Ok});
-            f.window.mnuEdithilfe_Click();
+            f.Choose("mnuEdithilfe");
             QCOMPARE(boxes.asked[0].title, QString("Über den Quarin-Editor"));
             const QStringList lines = boxes.asked[0].text.split('\n');
             QCOMPARE(
@@ -308,9 +310,9 @@ private slots:
             QCOMPARE(lines.back(), QString("Textschriftname:          Courier New"));
             QCOMPARE(f.LastMessage(), QString("Editor: Interne Hilfsseite aufgerufen."));
 
-            f.window.Schriftart_Click();
+            f.Click("Schriftart");
             boxes.Answer(MessageAnswer::Ok);
-            f.window.mnuEdithilfe_Click();
+            f.Choose("mnuEdithilfe");
             QVERIFY(boxes.asked[1].text.contains("Aktuelle Schriftart:\t\tTextschrift 10 Punkt.\n"));
         }
     }
@@ -322,7 +324,7 @@ private slots:
         cursor.setPosition(2);
         cursor.setPosition(4, QTextCursor::KeepAnchor);
         f.window.Text()->setTextCursor(cursor);
-        f.window.mnuAusschneiden_Click();
+        f.Choose("mnuAusschneiden");
         QCOMPARE(clipboard->text(), QString("cd"));
         QCOMPARE(f.window.Text()->toPlainText(), QString("abef"));
         QCOMPARE(f.window.Text()->textCursor().position(), 2);
@@ -331,12 +333,12 @@ private slots:
         cursor.setPosition(2, QTextCursor::KeepAnchor);
         f.window.Text()->setTextCursor(cursor);
         clipboard->setText("XY");
-        f.window.mnuEinfuegen_Click();
+        f.Choose("mnuEinfügen");
         QCOMPARE(f.window.Text()->toPlainText(), QString("aXYbef"));
         QCOMPARE(f.window.Text()->textCursor().position(), 1);
         QVERIFY(!f.window.Text()->textCursor().hasSelection());
 
-        f.window.mnuAusschneiden_Click();  // empty selection
+        f.Choose("mnuAusschneiden");  // empty selection
         QCOMPARE(clipboard->text(), QString());
         QCOMPARE(f.window.Text()->toPlainText(), QString("aXYbef"));
     }
@@ -349,9 +351,9 @@ private slots:
         cursor.insertText(QString(QChar::LineSeparator));
         cursor.select(QTextCursor::Document);
         f.window.Text()->setTextCursor(cursor);
-        f.window.mnuKopieren_Click();
+        f.Choose("mnuKopieren");
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("a\nb\ncd"));
-        f.window.mnuAusschneiden_Click();
+        f.Choose("mnuAusschneiden");
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("a\nb\ncd"));
     }
 
@@ -375,7 +377,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&f.window));
         {
             ScriptedMessageBoxes boxes({MessageAnswer::Cancel});
-            f.window.mnuRuecksetzen_Click();  // still changed against "abc"
+            f.Choose("mnuRücksetzen");  // still changed against "abc"
             QCOMPARE(boxes.asked.size(), 1u);
         }
 
@@ -385,7 +387,7 @@ private slots:
         f.window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&f.window));
         ScriptedMessageBoxes boxes;
-        f.window.mnuRuecksetzen_Click();  // "abcd" is the new activation text
+        f.Choose("mnuRücksetzen");  // "abcd" is the new activation text
         QVERIFY(boxes.asked.empty());
     }
 
@@ -396,13 +398,13 @@ private slots:
         ui::TextView* view = f.window.Text()->View();
         QVERIFY(view->isVisible());
         QCOMPARE(view->toPlainText(), QString("erste\nzweite"));
-        f.window.Schriftart_Click();
+        f.Click("Schriftart");
         QCOMPARE(view->font().family(), QString("Courier New"));
         auto cursor = view->textCursor();
         cursor.setPosition(3);
         cursor.setPosition(8, QTextCursor::KeepAnchor);
         view->setTextCursor(cursor);
-        f.window.mnuKopieren_Click();
+        f.Choose("mnuKopieren");
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("te\nzw"));
     }
 
