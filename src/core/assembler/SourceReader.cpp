@@ -96,4 +96,12 @@ std::string SourceTextFromBytes(std::string_view bytes) {
     return text;
 }
 
+bool IsSourceText(std::string_view bytes) {
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n')) return false;
+        if (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r')) return false;
+    }
+    return bytes.empty() || bytes.ends_with("\r\n");
+}
+
 }  // namespace zek
