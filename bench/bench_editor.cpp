@@ -128,6 +128,13 @@ int main(int argc, char** argv) {
               window.OpenProgramFile(path);
               text4->repaint();
           }));
+    // What of it is reading the file, not the editor (after the opening, so
+    // that it does not hand its freed memory to it).
+    Print("of it: the file read and converted", Timed([&] {
+              std::string bytes;
+              zek::ui::ReadSourceFile(path, bytes);
+              zek::ui::FromCoreLines(bytes);
+          }));
 
     zek::bench::SilentWindows windows;
     Timing assembly = Timed([&] { zek::Assemble(state, windows, zek::ui::ToCoreLines(window.SourceText())); });

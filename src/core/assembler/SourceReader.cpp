@@ -84,20 +84,24 @@ SourceMap NumberSourceLines(std::string_view source) {
 std::string SourceTextFromBytes(std::string_view bytes) {
     std::string text;
     text.reserve(bytes.size() + 2);
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        const std::size_t end = bytes.find_first_of("\r\n", i);
-        if (end == std::string_view::npos) {
-            text.append(bytes.substr(i));
-            text += "\r\n";
-            break;
-        }
-        text.append(bytes.substr(i, end - i));
-        text += "\r\n";
-        const bool crlf = bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n';
-        i = end + (crlf ? 2 : 1);
+    std::size_t start = 0;
+    // A plain loop: find_first_of would search the set of breaks for every byte.
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] != '\r' && bytes[i] != '\n') continue;
+        text.append(bytes.substr(start, i - start)).append("\r\n");
+        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+        start = i + 1;
     }
+    if (start < bytes.size()) text.append(bytes.substr(start)).append("\r\n");
     return text;
+}
+
+bool IsSourceText(std::string_view bytes) {
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n')) return false;
+        if (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r')) return false;
+    }
+    return bytes.empty() || bytes.ends_with("\r\n");
 }
 
 }  // namespace zek

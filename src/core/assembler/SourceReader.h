@@ -43,5 +43,7 @@ SourceMap NumberSourceLines(std::string_view source);
 // a line; the text is the lines, each followed by CR LF. So a last line
 // without a break gets one, and an empty file gives an empty text.
 std::string SourceTextFromBytes(std::string_view bytes);
+// True when `bytes` already are such a text (every break CR LF, one last).
+bool IsSourceText(std::string_view bytes);
 
 }  // namespace zek

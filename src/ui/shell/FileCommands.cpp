@@ -56,11 +56,13 @@ void MainWindow::mnuDateiOeffnen_Click() {
 }
 
 bool MainWindow::LoadProgram(const QString& path, bool bind) {
-    std::string text;
-    if (!ReadSourceFile(path, text)) return false;
-    text4_->SetSourceText(FromCoreLines(text));
+    std::string bytes;
+    if (!ReadSourceFile(path, bytes)) return false;
+    // Its lines end with CR LF alone, so the editor gives this very text back.
+    const QString text = FromCoreLines(bytes);
+    text4_->SetSourceText(text);
     CurrentFileName = bind ? path : QString();
-    SavedSourceText = SourceText();
+    SavedSourceText = text;
     SelectView(Programm);
     SetText2(QStringLiteral("Programm aus Datei ") + path + QStringLiteral(" gelesen."));
     SetText2(QStringLiteral("ZE-Assembler: Quellprogramm geöffnet"));

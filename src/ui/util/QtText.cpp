@@ -4,12 +4,29 @@
 
 namespace zek::ui {
 
-QString FromCore(std::string_view text) {
-    QString result;
-    result.reserve(static_cast<qsizetype>(text.size()));
-    for (char c : text) result.append(QChar(static_cast<char16_t>(CodePointOf1252(static_cast<unsigned char>(c)))));
+namespace {
+
+QChar CharOf(char byte) {
+    const auto code = static_cast<unsigned char>(byte);
+    return QChar(static_cast<char16_t>(code < 0x80 ? code : CodePointOf1252(code)));
+}
+
+// The characters of `text`, leaving out each CR that a LF follows when
+// `joinCrLf`. A program's text has megabytes: written in place, not appended.
+QString Converted(std::string_view text, bool joinCrLf) {
+    QString result(static_cast<qsizetype>(text.size()), Qt::Uninitialized);
+    QChar* out = result.data();
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (joinCrLf && text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+        *out++ = CharOf(text[i]);
+    }
+    result.truncate(out - result.constData());
     return result;
 }
+
+}  // namespace
+
+QString FromCore(std::string_view text) { return Converted(text, false); }
 
 std::string ToCore(const QString& text) {
     std::string result;
@@ -37,11 +54,7 @@ std::string ToCoreUnits(QStringView text) {
     return result;
 }
 
-QString FromCoreLines(std::string_view text) {
-    QString result = FromCore(text);
-    result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return result;
-}
+QString FromCoreLines(std::string_view text) { return Converted(text, true); }
 
 std::string ToCoreLines(const QString& text) {
     QString crlf = text;

@@ -40,7 +40,7 @@ SourceEditor::SourceEditor(QWidget* parent)
 void SourceEditor::SetSourceText(const QString& text) {
     expectedBlocks_ = static_cast<int>(text.count(QLatin1Char('\n'))) + 1;
     UpdateGutter();
-    setPlainText(text);
+    numbering_.Replace(text, [&] { setPlainText(text); });
     expectedBlocks_ = 0;
 }
 

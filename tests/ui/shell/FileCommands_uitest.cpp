@@ -55,6 +55,35 @@ private slots:
         QVERIFY(boxes.asked.empty());
     }
 
+    // Whatever the bytes, the text kept as saved is the one the editor
+    // shows after opening: no save question follows, nor after a typed
+    // character taken back.
+    void AnOpenedFileCountsAsUnchanged_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("no final break") << QByteArray("mov a b\r\nexit");
+        QTest::newRow("lone CR and LF") << QByteArray("a\rb\nc\r\r\nd\n\re");
+        QTest::newRow("blanks and continuation") << QByteArray("mov a \xB6\r\n \t\r\n b\r\n\r\n");
+        QTest::newRow("bytes 80 to 9F, no-break space") << QByteArray("\x80\x81\x8D\x8F\x90\x9D\xA0\xFF\r\n");
+        QTest::newRow("NUL") << QByteArray("a\0b\r\n", 5);
+    }
+    void AnOpenedFileCountsAsUnchanged() {
+        QFETCH(QByteArray, bytes);
+        ZekState state;
+        MainWindow window(state);
+        ScriptedMessageBoxes boxes;  // no question is expected
+        const QString path = PathOf("bytes.zek");
+        QVERIFY(WriteBytes(path, bytes));
+        Open(window, path);
+        QCOMPARE(window.SavedSourceText, window.SourceText());
+        QCOMPARE(window.ZEKSaveTextIfChanged(), MainWindow::SaveQuestion::Unchanged);
+        window.Text4()->moveCursor(QTextCursor::End);
+        window.Text4()->insertPlainText(QStringLiteral("x"));
+        window.Text4()->textCursor().deletePreviousChar();
+        QCOMPARE(window.ZEKSaveTextIfChanged(), MainWindow::SaveQuestion::Unchanged);
+        QVERIFY(boxes.asked.empty());
+    }
+
     void OpeningEmptyAndLfOnlyFiles() {
         ZekState state;
         MainWindow window(state);

@@ -29,6 +29,26 @@ private slots:
         QCOMPARE(QByteArray::fromStdString(ToCore(text)), bytes);
     }
 
+    // Only a CR that a LF follows goes; every other CR and LF stays.
+    void FromCoreLinesJoinsOnlyCrLf_data() {
+        QTest::addColumn<QByteArray>("core");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("empty") << QByteArray() << QString();
+        QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QStringLiteral("a\nb\n");
+        QTest::newRow("lone CR and LF") << QByteArray("a\rb\nc") << QStringLiteral("a\rb\nc");
+        QTest::newRow("CR CR LF") << QByteArray("a\r\r\nb") << QStringLiteral("a\r\nb");
+        QTest::newRow("LF CR") << QByteArray("a\n\rb") << QStringLiteral("a\n\rb");
+        QTest::newRow("CR last") << QByteArray("a\r") << QStringLiteral("a\r");
+        QTest::newRow("CR LF CR LF") << QByteArray("\r\n\r\n") << QStringLiteral("\n\n");
+        QTest::newRow("high bytes") << QByteArray("\x80\r\n\xFF") << QString::fromUtf8("€\n\u00FF");
+        QTest::newRow("NUL") << QByteArray("a\0b", 3) << QString(QStringLiteral("a")) + QChar(0) + QStringLiteral("b");
+    }
+    void FromCoreLinesJoinsOnlyCrLf() {
+        QFETCH(QByteArray, core);
+        QFETCH(QString, text);
+        QCOMPARE(FromCoreLines(core.toStdString()), text);
+    }
+
     void LineBreaksAndBytesRoundTrip() {
         const std::string core =
             "a\xA0"

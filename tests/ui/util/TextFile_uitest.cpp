@@ -34,6 +34,8 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QByteArray, text);
         QCOMPARE(QByteArray::fromStdString(SourceTextFromBytes(bytes.toStdString())), text);
+        QCOMPARE(zek::IsSourceText(bytes.toStdString()), bytes == text);
+        QVERIFY(zek::IsSourceText(text.toStdString()));
     }
 
     void ReadsAFileAndFailsOnAMissingOne() {

@@ -118,6 +118,33 @@ private slots:
         }
     }
 
+    // A whole new text is numbered from the text itself; where the document
+    // breaks it otherwise (at a CR) each block is read instead. Either way
+    // the numbering and the shapes it keeps for later edits are the core's.
+    void aWholeNewTextIsNumberedAsTheCoreDoes_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("no final break") << QStringLiteral("mov a 1\nnop");
+        QTest::newRow("blanks, tabs, continuations")
+            << QString::fromUtf8("; Summe\n \t\nmov a \xC2\xB6 \n\t\n  b\nadd \xC2\xB6\n\xC2\xB6\nc\n");
+        QTest::newRow("only blank lines") << QStringLiteral("\n\n \n");
+        QTest::newRow("lone CR") << QString::fromUtf8("mov a \xC2\xB6\r  \n b\rnop\n");
+        QTest::newRow("CR LF") << QStringLiteral("mov a 1\r\n  \r\nnop\r\n");
+    }
+    void aWholeNewTextIsNumberedAsTheCoreDoes() {
+        QFETCH(QString, text);
+        SourceEditor editor;
+        editor.SetSourceText(QString::fromUtf8("alt \xC2\xB6\nx\n\ny\n"));
+        editor.SetSourceText(text);
+        QCOMPARE(editor.toPlainText(),
+                 QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace('\r', '\n'));
+        QCOMPARE(LinesOf(editor), CoreLinesOf(editor));
+        QTextCursor end(editor.document());
+        end.movePosition(QTextCursor::End);
+        end.insertText(QStringLiteral("\nnop"));  // numbered again from the kept shapes
+        QCOMPARE(LinesOf(editor), CoreLinesOf(editor));
+    }
+
     void breakpointsOnlyOnInstructionLines() {
         SourceEditor editor;
         editor.setPlainText("; note\nloop:\n_var x\nmul2 a\n\nprintn a \xC2\xB6\n 2 0\nexit\n");
