@@ -5,7 +5,7 @@
 # label and button reads well in the palette the theme gives, and saves the
 # main window (editor and report), the I/O dialog, the halt dialog and the
 # text window as PNGs. A root-window screenshot of the running program joins
-# them.
+# them, with an example program in the editor (gutter and colours).
 #
 #   sh scripts/dark-screenshots.sh [BUILD_DIR] [OUTPUT_DIR]   (build, dark-screenshots)
 set -e
@@ -25,7 +25,7 @@ mkdir -p "$OUT"
 export DISPLAY=":$display" QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
 ZEK_DESKTOP_PALETTE=1 ZEK_SCREENSHOT_DIR="$OUT" "$BUILD/tests/DarkPalette_uitest"
 
-"$BUILD/bin/zek" &
+"$BUILD/bin/zek" "$(dirname "$0")/../examples/schleife.zek" &
 zek=$!
 sleep 3
 import -window root -crop 900x520+0+0 "$OUT/desktop.png"
