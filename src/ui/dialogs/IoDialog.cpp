@@ -28,7 +28,7 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const char* captio
 }  // namespace
 
 QString LocaleNumberText(double value) {
-    return FromCore(GeneralNumber(value)).replace(QLatin1Char('.'), QLocale().decimalPoint());
+    return FromCore(GeneralNumber(value)).replace(QLatin1Char('.'), QLocale::system().decimalPoint());
 }
 
 IoDialog::IoDialog(DialogHost& host, QWidget* parent) : QDialog(parent), host_(host) {

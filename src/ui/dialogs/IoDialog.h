@@ -61,7 +61,8 @@ private:
 };
 
 // The value as the dialog shows it: the general number format with the
-// decimal separator of the user's locale.
+// decimal separator of the user's locale (the system's, not the program's
+// German default locale).
 QString LocaleNumberText(double value);
 
 }  // namespace zek::ui

@@ -1,6 +1,8 @@
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QFileDialog>
+#include <QLocale>
+#include <QMimeDatabase>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
@@ -32,6 +34,13 @@ private slots:
         for (const char* name : {"backButton", "forwardButton", "toParentButton", "newFolderButton"})
             toolTips << dialog.findChild<QToolButton*>(name)->toolTip();
         QCOMPARE(toolTips, QStringList({"Zurück", "Vorwärts", "Übergeordnetes Verzeichnis", "Neuen Ordner erstellen"}));
+    }
+
+    // File types are named as a German desktop names them: the file dialog's
+    // "Typ" column reads "Einfaches Textdokument", not "plain text document".
+    void fileTypesHaveGermanNames() {
+        QCOMPARE(QLocale().language(), QLocale::German);
+        QCOMPARE(QMimeDatabase().mimeTypeForName("text/plain").comment(), QString("Einfaches Textdokument"));
     }
 
     void qtWarningsSpeakGerman() {
