@@ -1,6 +1,6 @@
 #pragma once
-// What the benchmarks share: a window system that shows nothing and a
-// stopwatch for wall and processor time.
+// What the benchmarks share: a window system that shows nothing, a
+// generated program and a stopwatch for wall and processor time.
 
 #include <chrono>
 #include <cstdint>
@@ -25,6 +25,23 @@ public:
     void Yield() override {}
     void CloseTextWindow() override {}
 };
+
+// A program of `lineCount` lines as the assembler benchmarks use it: a label
+// every 100 lines, and each other line introduces one new symbol and uses
+// two older ones.
+inline std::string GeneratedProgram(int lineCount) {
+    const char* mnemonics[] = {"mov", "add", "sub", "mul", "cmpgt", "inc", "printn"};
+    std::string source;
+    for (int i = 0; i < lineCount; ++i) {
+        if (i % 100 == 0) {
+            source += "_lab label" + std::to_string(i) + "\r\n";
+            continue;
+        }
+        source += std::string(mnemonics[i % 7]) + " value" + std::to_string(i) + " value" + std::to_string(i / 2) +
+                  " 1.5 ; line " + std::to_string(i) + "\r\n";
+    }
+    return source;
+}
 
 // Wall and processor time since construction: on a machine shared with other
 // work the processor time shows the code's own speed.

@@ -11,25 +11,6 @@
 #include "core/assembler/Assembler.h"
 #include "core/assembler/SourceReader.h"
 
-namespace {
-
-std::string GeneratedProgram(int lineCount) {
-    const char* mnemonics[] = {"mov", "add", "sub", "mul", "cmpgt", "inc", "printn"};
-    std::string source;
-    for (int i = 0; i < lineCount; ++i) {
-        if (i % 100 == 0) {
-            source += "_lab label" + std::to_string(i) + "\r\n";
-            continue;
-        }
-        // Each line introduces one new symbol and uses two older ones.
-        source += std::string(mnemonics[i % 7]) + " value" + std::to_string(i) + " value" + std::to_string(i / 2) +
-                  " 1.5 ; line " + std::to_string(i) + "\r\n";
-    }
-    return source;
-}
-
-}  // namespace
-
 // Best and median of five timings of `work`, in milliseconds.
 template <typename Work>
 std::pair<double, double> Timed(Work work) {
@@ -45,7 +26,7 @@ std::pair<double, double> Timed(Work work) {
 
 int main() {
     constexpr int LineCount = 200000;
-    const std::string source = GeneratedProgram(LineCount);
+    const std::string source = zek::bench::GeneratedProgram(LineCount);
     zek::ZekState state;
     zek::bench::SilentWindows windows;
 

@@ -27,21 +27,6 @@ namespace {
 
 constexpr int LineCount = 200000;
 
-// The program bench_assemble assembles.
-std::string GeneratedProgram() {
-    const char* mnemonics[] = {"mov", "add", "sub", "mul", "cmpgt", "inc", "printn"};
-    std::string source;
-    for (int i = 0; i < LineCount; ++i) {
-        if (i % 100 == 0) {
-            source += "_lab label" + std::to_string(i) + "\r\n";
-            continue;
-        }
-        source += std::string(mnemonics[i % 7]) + " value" + std::to_string(i) + " value" + std::to_string(i / 2) +
-                  " 1.5 ; line " + std::to_string(i) + "\r\n";
-    }
-    return source;
-}
-
 struct Timing {
     double wall = 0;       // milliseconds
     double processor = 0;  // milliseconds
@@ -102,7 +87,7 @@ void TimeBox(const char* name, QPlainTextEdit& box, const std::function<void()>&
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const std::string source = GeneratedProgram();
+    const std::string source = zek::bench::GeneratedProgram(LineCount);
     const QString text = zek::ui::FromCoreLines(source);
     std::printf("bench_editor: %d lines (%.1f MB)\n", LineCount, static_cast<double>(source.size()) / 1e6);
 

@@ -15,13 +15,7 @@ TerminalWindowSystem::TerminalWindowSystem(std::FILE* in, std::FILE* messages)
 MessageAnswer TerminalWindowSystem::MessageBox(const std::string& text, const std::string& title,
                                                MessageButtons buttons) {
     WriteLine(title + ": " + text);
-    switch (buttons) {
-        case MessageButtons::Ok: return MessageAnswer::Ok;
-        case MessageButtons::YesNo: return MessageAnswer::No;
-        case MessageButtons::OkCancel:
-        case MessageButtons::YesNoCancel: return MessageAnswer::Cancel;
-    }
-    return MessageAnswer::Cancel;
+    return UnattendedAnswer(buttons);
 }
 
 void TerminalWindowSystem::SetText1(const std::string& text) { WriteLine(text); }

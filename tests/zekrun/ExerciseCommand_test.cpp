@@ -7,24 +7,11 @@
 #include <vector>
 
 #include "core/base/Version.h"
+#include "support/SumProgram.h"
 #include "support/ZekrunSandbox.h"
 
 namespace zek::testing {
 namespace {
-
-const std::string SumProgram =
-    "_name Summe\r\n"
-    "input n\r\n"
-    "clr s\r\n"
-    "mov i 1\r\n"
-    "l:\r\n"
-    "add s i\r\n"
-    "inc i\r\n"
-    "cmple i n l\r\n"
-    "prints Summe:\r\n"
-    "printn s 3 0\r\n"
-    "prints \\\r\n"
-    "exit\r\n";
 
 const std::string SumTest =
     "titel = \"Summe 1 bis n\"\n"

@@ -25,13 +25,7 @@ public:
     std::size_t LinesRead() const { return next_; }
 
     MessageAnswer MessageBox(const std::string&, const std::string&, MessageButtons buttons) override {
-        switch (buttons) {
-            case MessageButtons::Ok: return MessageAnswer::Ok;
-            case MessageButtons::YesNo: return MessageAnswer::No;
-            case MessageButtons::OkCancel:
-            case MessageButtons::YesNoCancel: return MessageAnswer::Cancel;
-        }
-        return MessageAnswer::Cancel;
+        return UnattendedAnswer(buttons);
     }
     void SetText1(const std::string&) override {}
     void SetText2(const std::string&) override {}

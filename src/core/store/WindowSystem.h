@@ -18,6 +18,18 @@ namespace zek {
 enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 
+// The answer to a question that nobody is there to answer (a run without a
+// window): OK to a notice, No to a yes/no question, Cancel where offered.
+constexpr MessageAnswer UnattendedAnswer(MessageButtons buttons) {
+    switch (buttons) {
+        case MessageButtons::Ok: return MessageAnswer::Ok;
+        case MessageButtons::YesNo: return MessageAnswer::No;
+        case MessageButtons::OkCancel:
+        case MessageButtons::YesNoCancel: return MessageAnswer::Cancel;
+    }
+    return MessageAnswer::Cancel;
+}
+
 // The acknowledge dialog's answer to "abbrechen?"; the values are those of
 // the shared AckAnswer.
 enum class AckAnswer : std::uint8_t { Nein = 0, Debugger = 1, Ja = 2 };

@@ -9,24 +9,10 @@
 #include "core/exercise/CaseCheck.h"
 #include "core/exercise/CaseDirectory.h"
 #include "core/exercise/ExerciseRun.h"
+#include "support/SumProgram.h"
 
 namespace zek::testing {
 namespace {
-
-// Reads n, sums 1 .. n into s and prints "Summe:" and s in a field of 4.
-const std::string SumProgram =
-    "_name Summe\r\n"
-    "input n\r\n"
-    "clr s\r\n"
-    "mov i 1\r\n"
-    "l:\r\n"
-    "add s i\r\n"
-    "inc i\r\n"
-    "cmple i n l\r\n"
-    "prints Summe:\r\n"
-    "printn s 3 0\r\n"
-    "prints \\\r\n"
-    "exit\r\n";
 
 ExerciseCase NamedCase(std::vector<std::string> input = {}) {
     ExerciseCase c;
